@@ -1,0 +1,74 @@
+#include "session/solve_cycle.h"
+
+#include "session/time_text.h"
+
+namespace cubetimer {
+
+namespace {
+
+bool Beeps(int seconds) { return seconds >= 1 && seconds <= 3; }
+
+}  // namespace
+
+SolveCycle::Step SolveCycle::start(int countdownSeconds, Clock::time_point now) {
+    if (state_ != State::Ready) return {};
+    if (countdownSeconds > 0) {
+        state_ = State::Countdown;
+        countdown_ = countdownSeconds;
+        return {Beeps(countdown_), false};
+    }
+    countdown_ = 0;
+    state_ = State::Timing;
+    startInstant_ = now;
+    return {false, true};
+}
+
+SolveCycle::Step SolveCycle::countdownTick(Clock::time_point now) {
+    if (state_ != State::Countdown) return {};
+    --countdown_;
+    if (countdown_ > 0) return {Beeps(countdown_), false};
+    state_ = State::Timing;
+    startInstant_ = now;
+    return {false, true};
+}
+
+void SolveCycle::abortCountdown() {
+    if (state_ == State::Countdown) state_ = State::Ready;
+}
+
+double SolveCycle::stop(Clock::time_point at) {
+    if (state_ != State::Timing) return pending_;
+    pending_ = elapsed(at);
+    state_ = State::Waiting;
+    return pending_;
+}
+
+double SolveCycle::addPenalty() {
+    if (state_ == State::Waiting) pending_ += 2.0;
+    return pending_;
+}
+
+void SolveCycle::settle(bool sessionEnded) {
+    if (state_ == State::Waiting) state_ = sessionEnded ? State::Ended : State::Ready;
+}
+
+void SolveCycle::reset() { state_ = State::Ready; }
+
+double SolveCycle::elapsed(Clock::time_point now) const {
+    if (state_ != State::Timing) return 0.0;
+    const std::chrono::duration<double> seconds = now - startInstant_;
+    return seconds.count() < 0 ? 0.0 : seconds.count();
+}
+
+std::string SolveCycle::display(Clock::time_point now, char decimalMark) const {
+    switch (state_) {
+        case State::Countdown: return "-" + FormatTime(countdown_, decimalMark);
+        case State::Timing: return FormatTime(elapsed(now), decimalMark);
+        case State::Waiting: return FormatTime(pending_, decimalMark);
+        case State::Ready:
+        case State::Ended: break;
+    }
+    return ZeroDisplay(decimalMark);
+}
+
+}  // namespace cubetimer
