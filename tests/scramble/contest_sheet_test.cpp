@@ -5,7 +5,7 @@
 #include <random>
 
 #include "scramble/generator.h"
-#include "scramble/scramble_rules.h"
+#include "scramble_rules.h"
 
 namespace cubetimer {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "scramble/scramble_rules.h"
+#include "scramble_rules.h"
 
 namespace cubetimer {
 namespace {

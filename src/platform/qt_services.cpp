@@ -1,0 +1,92 @@
+#include "platform/qt_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace cubetimer {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+Services::Answer QtServices::message(const std::string& text, const std::string& title, Icon icon,
+                                     Buttons buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(Q(title));
+    box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setIcon(icon == Icon::Critical  ? QMessageBox::Critical
+                : icon == Icon::Warning ? QMessageBox::Warning
+                                        : QMessageBox::NoIcon);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == Buttons::Ok) return Answer::Ok;
+    return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+std::string QtServices::openFileName(const std::string& title, const std::string& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), Q(title), QString(), Q(filter)).toStdString();
+}
+
+std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {
+    // The name gets ".txt" appended whatever is typed, so the dialog must not
+    // ask about replacing the typed name.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), Q(title), QString(), Q(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite)
+        .toStdString();
+}
+
+bool QtServices::writeTextFile(const std::string& path, const std::string& text) {
+    QSaveFile file(Q(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const auto size = static_cast<qint64>(text.size());
+    if (file.write(text.data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void QtServices::setClipboardText(const std::string& text) {
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(Q(text));
+}
+
+void QtServices::beep() { QApplication::beep(); }
+
+void QtServices::openUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(Q(url))); }
+
+std::chrono::steady_clock::time_point QtServices::now() { return std::chrono::steady_clock::now(); }
+
+char QtServices::decimalMark() {
+    const QString mark = QLocale::system().decimalPoint();
+    return mark.size() == 1 && mark.at(0).unicode() < 128 ? mark.at(0).toLatin1() : '.';
+}
+
+std::string QtServices::timeOfDayText() {
+    // Hours, minutes and seconds in the locale's form, without the time zone.
+    const QLocale locale = QLocale::system();
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return locale.toString(QTime::currentTime(), format.trimmed()).toStdString();
+}
+
+std::string QtServices::dateText() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+}  // namespace cubetimer

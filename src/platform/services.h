@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace cubetimer {
+
+// Everything the windows need from the desktop: message boxes, file dialogs,
+// the clipboard, the beep, the clock, the locale and the browser. Windows take
+// it by reference, so tests can answer every question with a fake.
+class Services {
+public:
+    enum class Icon { None, Critical, Warning };
+    enum class Buttons { Ok, YesNo };  // with Yes and No, Yes is the default
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Services() = default;
+
+    virtual Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) = 0;
+    // The chosen path, or empty when the dialog was cancelled.
+    virtual std::string openFileName(const std::string& title, const std::string& filter) = 0;
+    virtual std::string saveFileName(const std::string& title, const std::string& filter) = 0;
+    // Replaces the file whole or leaves it as it was; false when it could not be written.
+    virtual bool writeTextFile(const std::string& path, const std::string& text) = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+    virtual void beep() = 0;
+    virtual void openUrl(const std::string& url) = 0;
+
+    virtual std::chrono::steady_clock::time_point now() = 0;
+    virtual char decimalMark() = 0;
+    virtual std::string timeOfDayText() = 0;
+    virtual std::string dateText() = 0;
+};
+
+}  // namespace cubetimer

@@ -1,0 +1,72 @@
+#include "ui/about_window.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace cubetimer {
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmabout"));
+    setWindowTitle(QStringLiteral("About"));
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedWidth(460);
+
+    auto* Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    auto* lines = new QVBoxLayout(Frame1);
+    const std::pair<const char*, const char*> rows[] = {
+        {"Label1", "Quorvanta Rubik's Timer 3.0"},
+        {"Label3", "Written by: Quorvanta"},
+        {"Label4", "Written in C++20 with the Qt 6 Widgets toolkit. Built with CMake; every time is "
+                   "measured with the system's monotonic clock."},
+        {"Label5", "Thanks to:"},
+        {"Label6", "the speedcubing community, whose timers, notation and habits shaped this program."},
+        {"Label7", "every cubing club and forum that shares scrambles, methods and advice with newcomers."},
+        {"Label8", "Thank very much to the author of code for 3D cube simulation."},
+        {"Label9", "Finally thanks to all persons that helped me in the past for increase my coding skill."},
+        {"Label10", "Please report any fault or problem on the product web site, in its Rubik's Cube section."},
+    };
+    for (const auto& [name, text] : rows) {
+        auto* label = new QLabel(QString::fromUtf8(text), Frame1);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setWordWrap(true);
+        lines->addWidget(label);
+    }
+    auto* title = Frame1->findChild<QLabel*>(QStringLiteral("Label1"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPointSize(12);
+    title->setFont(bold);
+
+    Frame2 = new QFrame(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameShape(QFrame::StyledPanel);
+    Frame2->setFixedSize(90, 36);
+    Label2 = new QLabel(QStringLiteral("Ok"), Frame2);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setGeometry(15, 6, 60, 24);
+    Label2->setCursor(Qt::PointingHandCursor);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2, 0, Qt::AlignHCenter);
+
+    Label2->installEventFilter(this);
+    Frame2->installEventFilter(this);
+}
+
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && (watched == Label2 || watched == Frame2)) {
+        returnFocus_ = watched == Label2;
+        accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace cubetimer

@@ -1,0 +1,62 @@
+#include "ui/arrow_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+
+namespace cubetimer {
+
+ArrowButton::ArrowButton(Kind kind, const QString& name, int index, QWidget* parent)
+    : QWidget(parent), kind_(kind), index_(index) {
+    setObjectName(name + QString::number(index));
+    setCursor(Qt::PointingHandCursor);
+    resize(sizeHint());
+}
+
+QSize ArrowButton::sizeHint() const {
+    return kind_ == Kind::Up || kind_ == Kind::Down ? QSize(19, 17) : QSize(21, 17);
+}
+
+void ArrowButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const double w = width(), h = height();
+    QPolygonF arrow;
+    if (kind_ == Kind::Up || kind_ == Kind::Down) {
+        // a cyan arrow on black
+        painter.fillRect(rect(), Qt::black);
+        const double top = 2, bottom = h - 2, mid = w / 2;
+        arrow << QPointF(mid, top) << QPointF(w - 2, h * 0.5) << QPointF(mid + 2.5, h * 0.5)
+              << QPointF(mid + 2.5, bottom) << QPointF(mid - 2.5, bottom) << QPointF(mid - 2.5, h * 0.5)
+              << QPointF(2, h * 0.5);
+        if (kind_ == Kind::Down) {
+            for (QPointF& p : arrow) p.setY(h - p.y());
+        }
+        painter.setBrush(QColor(0, 255, 255));
+    } else {
+        // a yellow arrow on a pale blue square
+        painter.fillRect(rect(), QColor(170, 200, 255));
+        painter.setPen(QColor(60, 90, 160));
+        painter.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
+        const double left = 2, right = w - 2, mid = h / 2;
+        arrow << QPointF(left, mid) << QPointF(w * 0.5, 2) << QPointF(w * 0.5, mid - 2.5)
+              << QPointF(right, mid - 2.5) << QPointF(right, mid + 2.5) << QPointF(w * 0.5, mid + 2.5)
+              << QPointF(w * 0.5, h - 2);
+        if (kind_ == Kind::Right) {
+            for (QPointF& p : arrow) p.setX(w - p.x());
+        }
+        painter.setBrush(QColor(255, 230, 0));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.drawPolygon(arrow);
+}
+
+void ArrowButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked(index_);
+}
+
+void ArrowButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked(index_);
+}
+
+}  // namespace cubetimer

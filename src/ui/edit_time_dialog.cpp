@@ -1,0 +1,76 @@
+#include "ui/edit_time_dialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/services.h"
+#include "session/time_text.h"
+
+namespace cubetimer {
+
+namespace {
+
+QComboBox* TwoDigitList(const QString& name, int count, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    for (int i = 0; i < count; ++i) list->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
+    list->setCurrentIndex(0);
+    return list;
+}
+
+}  // namespace
+
+EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* parent)
+    : QDialog(parent), services_(services), decimalMark_(decimalMark) {
+    setObjectName(QStringLiteral("frmedit"));
+    setWindowTitle(QStringLiteral("Edit Time"));
+    setModal(true);
+    setFixedSize(300, 120);
+
+    const char* captions[] = {"Minutes", "Seconds", "s/100"};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QString::fromLatin1(captions[i]), this);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->setGeometry(12 + 96 * i, 8, 88, 20);
+    }
+    cmbminutes = TwoDigitList(QStringLiteral("cmbminutes"), 60, this);
+    cmbseconds = TwoDigitList(QStringLiteral("cmbseconds"), 60, this);
+    cmbcent = TwoDigitList(QStringLiteral("cmbcent"), 100, this);
+    cmbminutes->setGeometry(12, 30, 84, 26);
+    cmbseconds->setGeometry(108, 30, 84, 26);
+    cmbcent->setGeometry(204, 30, 84, 26);
+
+    cmdsave = new QPushButton(QStringLiteral("Change!"), this);
+    cmdsave->setObjectName(QStringLiteral("cmdsave"));
+    cmdsave->setGeometry(12, 76, 132, 30);
+    cmdsave->setDefault(true);
+    cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+    cmdcancel->setGeometry(156, 76, 132, 30);
+
+    setTabOrder(cmbminutes, cmbseconds);
+    setTabOrder(cmbseconds, cmbcent);
+    setTabOrder(cmbcent, cmdsave);
+    setTabOrder(cmdsave, cmdcancel);
+    cmbminutes->setFocus();
+
+    connect(cmdsave, &QPushButton::clicked, this, &EditTimeDialog::cmdsave_Click);
+    connect(cmdcancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void EditTimeDialog::cmdsave_Click() {
+    const std::string text = cmbminutes->currentText().toStdString() + ":" + cmbseconds->currentText().toStdString() +
+                             decimalMark_ + cmbcent->currentText().toStdString();
+    const std::optional<double> parsed = ParseTime(text, decimalMark_);
+    if (!parsed || *parsed <= 0.0) {
+        services_.message("Can't add a null time!", "ERROR", Services::Icon::Critical, Services::Buttons::Ok);
+        reject();
+        return;
+    }
+    value_ = parsed;
+    accept();
+}
+
+}  // namespace cubetimer

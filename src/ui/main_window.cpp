@@ -1,0 +1,589 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "cube/apply.h"
+#include "platform/services.h"
+#include "scramble/contest_sheet.h"
+#include "scramble/scramble_file.h"
+#include "session/report.h"
+#include "session/time_text.h"
+#include "ui/about_window.h"
+#include "ui/arrow_button.h"
+#include "ui/contest_window.h"
+#include "ui/details_window.h"
+#include "ui/edit_time_dialog.h"
+#include "ui/net_view.h"
+#include "ui/tile_view.h"
+
+namespace cubetimer {
+
+namespace {
+
+constexpr int kWindowHeight = 490;
+constexpr int kListRowHeight = 16;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+template <typename W>
+W* Make(const QString& name, QWidget* parent) {
+    auto* widget = new W(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QPushButton* Button(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
+    auto* button = Make<QPushButton>(name, parent);
+    button->setText(caption);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
+    auto* label = Make<QLabel>(name, parent);
+    label->setText(caption);
+    label->setGeometry(geometry);
+    return label;
+}
+
+bool IsStartKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+}  // namespace
+
+MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      uniform01_(std::move(uniform01)),
+      mark_(services.decimalMark()),
+      supply_(uniform01_) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quorvanta Rubik's Timer 3.0"));
+    setCentralWidget(new QWidget(this));
+    buildControls();
+    buildCubeRegion();
+    wire();
+    setFixedSize(kFullWidth, kWindowHeight);
+
+    showScramble(getscramble());
+    lbltime->setText(Q(ZeroDisplay(mark_)));
+    for (int n = 1; n <= 12; ++n) {
+        auto* item = new QListWidgetItem(QString::number(n), lstindex);
+        item->setSizeHint(QSize(0, kListRowHeight));
+    }
+    cmdstart->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls() {
+    QWidget* surface = centralWidget();
+
+    lbltime = Label(QStringLiteral("lbltime"), QString(), surface, QRect(8, 4, 604, 64));
+    lbltime->setAlignment(Qt::AlignCenter);
+    QFont timeFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    timeFont.setPointSize(36);
+    timeFont.setBold(true);
+    lbltime->setFont(timeFont);
+    lbltime->setStyleSheet(QStringLiteral("color: rgb(0, 160, 0);"));
+
+    lblscramble = Label(QStringLiteral("lblscramble"), QString(), surface, QRect(20, 72, 577, 45));
+    lblscramble->setWordWrap(true);
+    lblscramble->setAlignment(Qt::AlignCenter);
+    QFont scrambleFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    scrambleFont.setPointSize(12);
+    scrambleFont.setBold(true);
+    lblscramble->setFont(scrambleFont);
+    lblscramble->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
+    lblscramble->setTextInteractionFlags(Qt::NoTextInteraction);
+
+    Frame2 = Make<QGroupBox>(QStringLiteral("Frame2"), surface);
+    Frame2->setTitle(QStringLiteral("Controls"));
+    Frame2->setGeometry(8, 124, 300, 120);
+    cmdstart = Button(QStringLiteral("cmdstart"), QStringLiteral("Start"), Frame2, QRect(12, 24, 130, 84));
+    QFont startFont = cmdstart->font();
+    startFont.setPointSize(16);
+    startFont.setBold(true);
+    cmdstart->setFont(startFont);
+    cmdpenalty = Button(QStringLiteral("cmdpenalty"), QStringLiteral("+2"), Frame2, QRect(152, 24, 66, 28));
+    cmddnf = Button(QStringLiteral("cmddnf"), QStringLiteral("DNF"), Frame2, QRect(224, 24, 66, 28));
+    cmddiscard = Button(QStringLiteral("cmddiscard"), QStringLiteral("Discard"), Frame2, QRect(152, 58, 138, 28));
+    setCorrectionsEnabled(false);
+
+    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Countdown (s)"), surface, QRect(8, 252, 100, 22));
+    Slider1 = Make<QSlider>(QStringLiteral("Slider1"), surface);
+    Slider1->setOrientation(Qt::Horizontal);
+    Slider1->setRange(0, 20);
+    Slider1->setSingleStep(1);
+    Slider1->setPageStep(5);
+    Slider1->setTickPosition(QSlider::TicksBelow);
+    Slider1->setTickInterval(5);
+    Slider1->setGeometry(108, 250, 170, 26);
+    lblcountdown = Label(QStringLiteral("lblcountdown"), QStringLiteral("0"), surface, QRect(284, 252, 24, 22));
+
+    frmsession = Make<QGroupBox>(QStringLiteral("frmsession"), surface);
+    frmsession->setTitle(QStringLiteral("Session"));
+    frmsession->setGeometry(316, 124, 296, 160);
+    opt12 = Make<QRadioButton>(QStringLiteral("opt12"), frmsession);
+    opt12->setText(QStringLiteral("12 Solves"));
+    opt12->setGeometry(12, 24, 120, 22);
+    opt12->setChecked(true);
+    opt5 = Make<QRadioButton>(QStringLiteral("opt5"), frmsession);
+    opt5->setText(QStringLiteral("5 Solves"));
+    opt5->setGeometry(12, 48, 120, 22);
+    cmdreset = Button(QStringLiteral("cmdreset"), QStringLiteral("Reset"), frmsession, QRect(190, 20, 94, 28));
+    cmddetails = Button(QStringLiteral("cmddetails"), QStringLiteral("Details"), frmsession, QRect(190, 52, 94, 28));
+    lblbest = Label(QStringLiteral("lblbest"), QStringLiteral("Best:"), frmsession, QRect(12, 82, 272, 18));
+    lblworst = Label(QStringLiteral("lblworst"), QStringLiteral("Worst:"), frmsession, QRect(12, 100, 272, 18));
+    lblaverage = Label(QStringLiteral("lblaverage"), QStringLiteral("Average:"), frmsession, QRect(12, 118, 272, 18));
+    lblstdev = Label(QStringLiteral("lblstdev"), QStringLiteral("Deviation:"), frmsession, QRect(12, 136, 272, 18));
+
+    // The solve numbers stand beside the times, row for row.
+    QFont listFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const int listHeight = 12 * kListRowHeight + 4;
+    lstindex = Make<QListWidget>(QStringLiteral("lstindex"), surface);
+    lsttime = Make<QListWidget>(QStringLiteral("lsttime"), surface);
+    for (QListWidget* list : {lstindex, lsttime}) {
+        list->setFont(listFont);
+        list->setUniformItemSizes(true);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setStyleSheet(QStringLiteral("QListWidget { background: rgb(224, 224, 224); }"));
+    }
+    lstindex->setGeometry(8, 284, 36, listHeight);
+    lstindex->setEnabled(false);
+    lsttime->setGeometry(44, 284, 112, listHeight);
+
+    frmscramble = Make<QGroupBox>(QStringLiteral("frmscramble"), surface);
+    frmscramble->setTitle(QStringLiteral("Scramble"));
+    frmscramble->setGeometry(164, 292, 448, 96);
+    cmdimport = Button(QStringLiteral("cmdimport"), QStringLiteral("Import Scrambles"), frmscramble, QRect(10, 24, 128, 28));
+    cmdnewscramble = Button(QStringLiteral("cmdnewscramble"), QStringLiteral("New Scramble"), frmscramble, QRect(144, 24, 116, 28));
+    cmdscrgen = Button(QStringLiteral("cmdscrgen"), QStringLiteral("Generate 13 scrambles"), frmscramble, QRect(266, 24, 172, 28));
+    chkviewcube = Make<QCheckBox>(QStringLiteral("chkviewcube"), frmscramble);
+    chkviewcube->setText(QStringLiteral("View Cube"));
+    chkviewcube->setGeometry(12, 62, 140, 22);
+    chkviewcube->setChecked(true);
+
+    cmdabout = Button(QStringLiteral("cmdabout"), QStringLiteral("About"), surface, QRect(164, 400, 90, 28));
+    cmdexit = Button(QStringLiteral("cmdexit"), QStringLiteral("Exit"), surface, QRect(262, 400, 90, 28));
+    Label2 = Label(QStringLiteral("Label2"), QStringLiteral("Written by Quorvanta"), surface, QRect(366, 404, 246, 20));
+    Label3 = Label(QStringLiteral("Label3"), QString::fromLatin1(kSiteUrl), surface, QRect(164, 440, 448, 20));
+    Label3->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+    Label3->setCursor(Qt::PointingHandCursor);
+}
+
+void MainWindow::buildCubeRegion() {
+    QWidget* surface = centralWidget();
+    opt3d = Make<QRadioButton>(QStringLiteral("opt3d"), surface);
+    opt3d->setText(QStringLiteral("3D Cube"));
+    opt3d->setGeometry(620, 36, 78, 20);
+    opt3d->setChecked(true);
+    opt2d = Make<QRadioButton>(QStringLiteral("opt2d"), surface);
+    opt2d->setText(QStringLiteral("2D Cube"));
+    opt2d->setGeometry(700, 36, 86, 20);
+    auto* views = new QButtonGroup(this);
+    views->addButton(opt3d);
+    views->addButton(opt2d);
+
+    picCube = new TileView(tiles_, surface);
+    picCube->move(620, 76);
+    netView = new NetView(net_, surface);
+    netView->move(620, 76);
+    netView->hide();
+
+    // The arrows below the picture turn layers; imgZ at the window's top right turns the whole cube.
+    using Kind = ArrowButton::Kind;
+    struct Arrow {
+        Kind kind;
+        const char* name;
+        int index, x, y;
+    };
+    const Arrow arrows[] = {
+        {Kind::Up, "imgFront", 0, 24, 306},   {Kind::Down, "imgFront", 1, 24, 326},
+        {Kind::Up, "imgFront", 4, 174, 304},  {Kind::Down, "imgFront", 5, 174, 324},
+        {Kind::Up, "imgRight", 0, 230, 296},  {Kind::Down, "imgRight", 1, 230, 316},
+        {Kind::Up, "imgRight", 4, 282, 238},  {Kind::Down, "imgRight", 5, 282, 258},
+        {Kind::Left, "imgVert", 0, 258, 324}, {Kind::Right, "imgVert", 1, 281, 324},
+    };
+    for (const Arrow& a : arrows) {
+        auto* arrow = new ArrowButton(a.kind, QString::fromLatin1(a.name), a.index, picCube);
+        arrow->move(a.x, a.y);
+        const QString name = QString::fromLatin1(a.name);
+        auto turn = name == QLatin1String("imgFront")   ? &TileCube::imgFront_Click
+                    : name == QLatin1String("imgRight") ? &TileCube::imgRight_Click
+                                                        : &TileCube::imgVert_Click;
+        connect(arrow, &ArrowButton::clicked, this, [this, turn](int index) { tileTurn(turn, index); });
+    }
+    for (int index : {0, 1}) {
+        auto* arrow = new ArrowButton(index == 0 ? Kind::Left : Kind::Right, QStringLiteral("imgZ"), index, surface);
+        arrow->move(index == 0 ? 876 : 900, 0);
+        connect(arrow, &ArrowButton::clicked, this, [this](int i) { tileTurn(&TileCube::imgZ_Click, i); });
+    }
+}
+
+void MainWindow::wire() {
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(25);
+    connect(&Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    tmrcountdown.setObjectName(QStringLiteral("tmrcountdown"));
+    tmrcountdown.setTimerType(Qt::PreciseTimer);
+    tmrcountdown.setInterval(998);
+    connect(&tmrcountdown, &QTimer::timeout, this, &MainWindow::tmrcountdown_Timer);
+
+    // Start, Stop and Save act when the key or the button goes down (see eventFilter).
+    cmdstart->installEventFilter(this);
+    Label3->installEventFilter(this);
+
+    connect(cmdpenalty, &QPushButton::clicked, this, &MainWindow::cmdpenalty_Click);
+    connect(cmddnf, &QPushButton::clicked, this, &MainWindow::cmddnf_Click);
+    connect(cmddiscard, &QPushButton::clicked, this, &MainWindow::cmddiscard_Click);
+    connect(cmdreset, &QPushButton::clicked, this, &MainWindow::cmdreset_Click);
+    connect(cmddetails, &QPushButton::clicked, this, &MainWindow::cmddetails_Click);
+    connect(lsttime, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { lsttime_DblClick(lsttime->row(item)); });
+    connect(cmdimport, &QPushButton::clicked, this, &MainWindow::cmdimport_Click);
+    connect(cmdnewscramble, &QPushButton::clicked, this, &MainWindow::cmdnewscramble_Click);
+    connect(cmdscrgen, &QPushButton::clicked, this, &MainWindow::cmdscrgen_Click);
+    connect(opt2d, &QRadioButton::clicked, this, &MainWindow::opt2d_Click);
+    connect(opt3d, &QRadioButton::clicked, this, &MainWindow::opt3d_Click);
+    connect(chkviewcube, &QCheckBox::clicked, this, &MainWindow::chkviewcube_Click);
+    connect(picCube, &TileView::clicked, this, &MainWindow::ReturnFocus);
+
+    for (QRadioButton* option : {opt5, opt12}) {
+        connect(option, &QRadioButton::clicked, this, [this] {
+            session_.setSize(opt5->isChecked() ? 5 : 12);
+            ReturnFocus();
+        });
+    }
+    connect(Slider1, &QSlider::valueChanged, this, [this](int value) {
+        lblcountdown->setText(QString::number(value));
+        ReturnFocus();
+    });
+    connect(cmdabout, &QPushButton::clicked, this, [this] {
+        auto* about = new AboutWindow(this);
+        connect(about, &QDialog::finished, this, [this, about] {
+            if (about->returnFocus()) ReturnFocus();
+        });
+        about->open();
+    });
+    connect(cmdexit, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cmdstart) {
+        switch (event->type()) {
+            case QEvent::KeyPress: {
+                auto* key = static_cast<QKeyEvent*>(event);
+                if (!IsStartKey(key->key())) break;
+                // The instant comes first: everything else may take time.
+                const auto at = services_.now();
+                if (!key->isAutoRepeat()) cmdstart_Click(at);
+                return true;
+            }
+            case QEvent::KeyRelease:
+                // Without this the button would click a second time on release.
+                if (IsStartKey(static_cast<QKeyEvent*>(event)->key())) return true;
+                break;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                    const auto at = services_.now();
+                    cmdstart_Click(at);
+                    return true;
+                }
+                break;
+            case QEvent::MouseButtonRelease:
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
+                break;
+            default: break;
+        }
+    } else if (watched == Label3 && event->type() == QEvent::MouseButtonPress) {
+        services_.openUrl(kSiteUrl);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
+    if (!cmdstart->isEnabled()) return;
+    switch (cycle_.state()) {
+        case SolveCycle::State::Ready: {
+            const SolveCycle::Step step = cycle_.start(Slider1->value(), at);
+            cmdstart->setText(QStringLiteral("Stop"));
+            if (step.timingStarted) {
+                Timer1.start();
+            } else {
+                lbltime->setText(Q(cycle_.display(at, mark_)));
+                if (step.beep) services_.beep();
+                tmrcountdown.start();
+            }
+            cmdstart->setFocus();
+            setBetweenSolvesEnabled(false);
+            break;
+        }
+        case SolveCycle::State::Countdown:
+            tmrcountdown.stop();
+            cycle_.abortCountdown();
+            cmdstart->setText(QStringLiteral("Start"));
+            lbltime->setText(Q(ZeroDisplay(mark_)));
+            opt5->setEnabled(false);
+            opt12->setEnabled(false);
+            setCorrectionsEnabled(false);
+            setBetweenSolvesEnabled(true);
+            break;
+        case SolveCycle::State::Timing:
+            cycle_.stop(at);
+            Timer1.stop();
+            cmdstart->setText(QStringLiteral("Save"));
+            lbltime->setText(Q(cycle_.display(at, mark_)));
+            setCorrectionsEnabled(true);
+            break;
+        case SolveCycle::State::Waiting:
+            settle(cycle_.pending());
+            break;
+        case SolveCycle::State::Ended: break;
+    }
+}
+
+void MainWindow::Timer1_Timer() {
+    if (cycle_.state() == SolveCycle::State::Timing) lbltime->setText(Q(cycle_.display(services_.now(), mark_)));
+}
+
+void MainWindow::tmrcountdown_Timer() {
+    const auto now = services_.now();
+    const SolveCycle::Step step = cycle_.countdownTick(now);
+    if (step.beep) services_.beep();
+    if (step.timingStarted) {
+        tmrcountdown.stop();
+        Timer1.start();
+    } else if (cycle_.state() == SolveCycle::State::Countdown) {
+        lbltime->setText(Q(cycle_.display(now, mark_)));
+    }
+}
+
+void MainWindow::cmdpenalty_Click() {
+    if (cycle_.state() == SolveCycle::State::Waiting) settle(cycle_.addPenalty());
+}
+
+void MainWindow::cmddnf_Click() {
+    if (cycle_.state() == SolveCycle::State::Waiting) settle(kDnf);
+}
+
+void MainWindow::cmddiscard_Click() {
+    if (cycle_.state() == SolveCycle::State::Waiting) settle(std::nullopt);
+}
+
+bool MainWindow::settle(std::optional<double> value) {
+    Session::Outcome outcome = Session::Outcome::Recorded;
+    if (value) {
+        outcome = session_.RecordSolve(*value, supply_.current());
+        if (outcome == Session::Outcome::DnfRefused) {
+            // The solve keeps waiting: it can still be saved, penalised or discarded.
+            services_.message("It is not possible to use DNF more than once in only one session!", "ERROR",
+                              Services::Icon::Critical, Services::Buttons::Ok);
+            ReturnFocus();
+            return false;
+        }
+        auto* item = new QListWidgetItem(Q(session_.timeText(session_.count() - 1, mark_)), lsttime);
+        item->setSizeHint(QSize(0, kListRowHeight));
+    }
+    setCorrectionsEnabled(false);
+    setBetweenSolvesEnabled(true);
+    cmdstart->setText(QStringLiteral("Start"));
+    bool showResults = false;
+    if (value) {
+        opt5->setEnabled(false);
+        opt12->setEnabled(false);
+        if (outcome == Session::Outcome::SessionEnded) {
+            showResults = services_.message("The session has ended!\r\nWould you like to see results?", "Information",
+                                            Services::Icon::None, Services::Buttons::YesNo) == Services::Answer::Yes;
+            cmdstart->setEnabled(false);
+            frmscramble->setEnabled(false);
+        }
+        refreshResults();
+    }
+    cycle_.settle(outcome == Session::Outcome::SessionEnded);
+    if (showResults) cmddetails_Click();
+    lbltime->setText(Q(ZeroDisplay(mark_)));
+    showScramble(getscramble());
+    ReturnFocus();
+    return true;
+}
+
+void MainWindow::cmdreset_Click() {
+    if (services_.message("Are you really sure to reset whole session?", "Warning", Services::Icon::None,
+                          Services::Buttons::YesNo) != Services::Answer::Yes) {
+        ReturnFocus();
+        return;
+    }
+    // The scramble is taken before the supply is reset: an imported line still comes first.
+    showScramble(getscramble());
+    details()->setReport(EmptyReportText());
+    cmdstart->setEnabled(true);
+    cmdstart->setFocus();
+    opt5->setEnabled(true);
+    opt12->setEnabled(true);
+    frmscramble->setEnabled(true);
+    supply_.reset();
+    session_.Reset();
+    session_.setSize(opt5->isChecked() ? 5 : 12);
+    cycle_.reset();
+    lsttime->clear();
+    const StatisticsTexts bare;
+    lblbest->setText(Q(bare.best));
+    lblworst->setText(Q(bare.worst));
+    lblaverage->setText(Q(bare.average));
+    lblstdev->setText(Q(bare.deviation));
+}
+
+DetailsWindow* MainWindow::details() {
+    if (!details_) {
+        details_ = new DetailsWindow(services_, this);
+        connect(details_, &QDialog::finished, this, &MainWindow::ReturnFocus);
+    }
+    return details_;
+}
+
+void MainWindow::cmddetails_Click() { details()->open(); }
+
+void MainWindow::lsttime_DblClick(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= session_.count()) return;
+    auto* dialog = new EditTimeDialog(services_, mark_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this, dialog, row](int result) {
+        if (result == QDialog::Accepted && dialog->value() &&
+            session_.ReplaceTime(static_cast<std::size_t>(row), *dialog->value())) {
+            lsttime->item(row)->setText(Q(session_.timeText(static_cast<std::size_t>(row), mark_)));
+            refreshResults();
+        }
+        ReturnFocus();
+    });
+    dialog->open();
+}
+
+void MainWindow::cmdimport_Click() {
+    const std::string path = services_.openFileName("Select scramble text file", "All files (*)");
+    if (path.empty()) {
+        supply_.cancelImport();
+        return;
+    }
+    const ScrambleFile file = ReadScrambleFile(path);
+    supply_.importFile(file);
+    switch (file.status) {
+        case ScrambleFile::Status::NotAccessible:
+            services_.message("File not accessible!", "ERROR", Services::Icon::Critical, Services::Buttons::Ok);
+            break;
+        case ScrambleFile::Status::Empty:
+            services_.message("File is empty! Random scrambles will be generated.", "ERROR", Services::Icon::Critical,
+                              Services::Buttons::Ok);
+            break;
+        case ScrambleFile::Status::BadFormat:
+            services_.message("Incorrect file format! Random scrambles will be generated.", "ERROR",
+                              Services::Icon::Critical, Services::Buttons::Ok);
+            showScramble(getscramble());
+            break;
+        case ScrambleFile::Status::Ok:
+            showScramble(getscramble());
+            break;
+    }
+    ReturnFocus();
+}
+
+void MainWindow::cmdnewscramble_Click() {
+    ReturnFocus();
+    showScramble(getscramble());
+}
+
+void MainWindow::cmdscrgen_Click() {
+    auto* window = new ContestWindow(services_, ContestSheet(uniform01_), this);
+    connect(window, &QDialog::finished, this, &MainWindow::ReturnFocus);
+    window->open();
+}
+
+void MainWindow::opt2d_Click() {
+    picCube->hide();
+    netView->show();
+    ReturnFocus();
+}
+
+void MainWindow::opt3d_Click() {
+    netView->hide();
+    picCube->show();
+    ReturnFocus();
+}
+
+void MainWindow::chkviewcube_Click() {
+    setFixedSize(chkviewcube->isChecked() ? kFullWidth : kNarrowWidth, kWindowHeight);
+    ReturnFocus();
+}
+
+std::string MainWindow::getscramble() {
+    const ScrambleSupply::Next next = supply_.next();
+    if (next.importsRanOut)
+        services_.message("No more scrambles imported! Random scrambles will be generated.", "Info",
+                          Services::Icon::Warning, Services::Buttons::Ok);
+    ResetForScramble(net_, tiles_);
+    setscramble(next.scramble, net_, tiles_);
+    cubeChanged();
+    return next.scramble;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the timer closes every window it opened, the hidden details window included.
+    for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) dialog->close();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::ReturnFocus() {
+    if (cmdstart->isEnabled()) cmdstart->setFocus();
+}
+
+void MainWindow::setCorrectionsEnabled(bool enabled) {
+    cmddiscard->setEnabled(enabled);
+    cmdpenalty->setEnabled(enabled);
+    cmddnf->setEnabled(enabled);
+}
+
+void MainWindow::setBetweenSolvesEnabled(bool enabled) {
+    frmsession->setEnabled(enabled);
+    // After a session end the scramble frame stays off until the reset.
+    frmscramble->setEnabled(enabled && cycle_.state() != SolveCycle::State::Ended);
+    lsttime->setEnabled(enabled);
+    Slider1->setEnabled(enabled);
+}
+
+void MainWindow::refreshResults() {
+    const StatisticsTexts stats = session_.statistics(mark_);
+    lblbest->setText(Q(stats.best));
+    lblworst->setText(Q(stats.worst));
+    lblaverage->setText(Q(stats.average));
+    lblstdev->setText(Q(stats.deviation));
+    details()->setReport(ReportText(session_, services_.timeOfDayText(), services_.dateText(), mark_));
+}
+
+void MainWindow::showScramble(const std::string& text) { lblscramble->setText(Q(text)); }
+
+void MainWindow::cubeChanged() {
+    picCube->update();
+    netView->update();
+}
+
+void MainWindow::tileTurn(void (TileCube::*turn)(int), int index) {
+    (tiles_.*turn)(index);
+    picCube->update();
+    ReturnFocus();
+}
+
+}  // namespace cubetimer

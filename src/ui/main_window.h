@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "cube/net_cube.h"
+#include "cube/tile_cube.h"
+#include "scramble/supply.h"
+#include "session/session.h"
+#include "session/solve_cycle.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace cubetimer {
+
+class ArrowButton;
+class DetailsWindow;
+class NetView;
+class Services;
+class TileView;
+
+inline constexpr const char* kSiteUrl = "https://quorvanta.example/rubiks-timer";
+inline constexpr int kNarrowWidth = 625;  // the cube region cut off
+inline constexpr int kFullWidth = 938;
+
+// The working surface: turns presses, ticks and clicks into calls on the
+// session, the solve cycle, the scramble supply and the cube models, and shows
+// what they hold. Every question to the user goes through Services.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Services& services, std::function<double()> uniform01, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start, Stop or Save by the state of the cycle; `at` is when the key or
+    // the mouse button went down.
+    void cmdstart_Click(std::chrono::steady_clock::time_point at);
+    void Timer1_Timer();
+    void tmrcountdown_Timer();
+    void cmdpenalty_Click();
+    void cmddnf_Click();
+    void cmddiscard_Click();
+    void cmdreset_Click();
+    void cmddetails_Click();
+    void lsttime_DblClick(int row);
+    void cmdimport_Click();
+    void cmdnewscramble_Click();
+    void cmdscrgen_Click();
+    void opt2d_Click();
+    void opt3d_Click();
+    void chkviewcube_Click();
+
+    // The next scramble, already made current and turned onto both cube models.
+    std::string getscramble();
+
+    DetailsWindow* details();
+    const Session& session() const { return session_; }
+    const SolveCycle& cycle() const { return cycle_; }
+    const NetCube& net() const { return net_; }
+    const TileCube& tiles() const { return tiles_; }
+    const ScrambleSupply& supply() const { return supply_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildCubeRegion();
+    void wire();
+    void ReturnFocus();
+    void setCorrectionsEnabled(bool enabled);
+    void setBetweenSolvesEnabled(bool enabled);
+    // Records the waiting solve (a time or kDnf); refuses a second DNF and
+    // leaves the solve waiting. Returns false when refused.
+    bool settle(std::optional<double> value);
+    void refreshResults();
+    void showScramble(const std::string& text);
+    void cubeChanged();
+    void tileTurn(void (TileCube::*turn)(int), int index);
+
+    Services& services_;
+    std::function<double()> uniform01_;
+    const char mark_;
+    Session session_;
+    SolveCycle cycle_;
+    ScrambleSupply supply_;
+    NetCube net_;
+    TileCube tiles_;
+    DetailsWindow* details_ = nullptr;
+
+    QTimer Timer1;
+    QTimer tmrcountdown;
+
+    QLabel* lbltime;
+    QLabel* lblscramble;
+    QGroupBox* Frame2;
+    QPushButton* cmdstart;
+    QPushButton* cmdpenalty;
+    QPushButton* cmddnf;
+    QPushButton* cmddiscard;
+    QLabel* Label1;
+    QSlider* Slider1;
+    QLabel* lblcountdown;
+    QGroupBox* frmsession;
+    QRadioButton* opt12;
+    QRadioButton* opt5;
+    QPushButton* cmdreset;
+    QPushButton* cmddetails;
+    QLabel* lblbest;
+    QLabel* lblworst;
+    QLabel* lblaverage;
+    QLabel* lblstdev;
+    QListWidget* lstindex;
+    QListWidget* lsttime;
+    QGroupBox* frmscramble;
+    QPushButton* cmdimport;
+    QPushButton* cmdnewscramble;
+    QPushButton* cmdscrgen;
+    QCheckBox* chkviewcube;
+    QPushButton* cmdabout;
+    QPushButton* cmdexit;
+    QLabel* Label2;
+    QLabel* Label3;
+    QRadioButton* opt3d;
+    QRadioButton* opt2d;
+    TileView* picCube;
+    NetView* netView;
+};
+
+}  // namespace cubetimer

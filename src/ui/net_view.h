@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+#include "cube/net_cube.h"
+
+namespace cubetimer {
+
+// The flat net of 54 squares, painted from the net model it is given.
+class NetView : public QWidget {
+    Q_OBJECT
+public:
+    NetView(const NetCube& net, QWidget* parent);
+    QSize sizeHint() const override;
+    // Top-left corner of a square in the view, at 100% scale.
+    static QPoint squareAt(char face, int index);
+    static constexpr int kSquare = 25;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const NetCube& net_;
+};
+
+}  // namespace cubetimer

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QProgressBar;
+
+namespace cubetimer {
+
+// The start-up window: five cubes and a progress bar that fills in ten steps
+// of 100 ms, then a one-second pause, then `finished`. The pause is a timer,
+// so the event loop keeps running while the window waits.
+class SplashWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SplashWindow(QWidget* parent = nullptr);
+
+    int progress() const;
+    void Timer1_Timer();
+
+signals:
+    void finished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QProgressBar* ProgressBar1;
+    QTimer Timer1;
+    QTimer pause_;
+};
+
+}  // namespace cubetimer

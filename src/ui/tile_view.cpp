@@ -1,0 +1,28 @@
+#include "ui/tile_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "cube/tile_picture.h"
+#include "ui/tile_painter.h"
+
+namespace cubetimer {
+
+TileView::TileView(const TileCube& tiles, QWidget* parent) : QWidget(parent), tiles_(tiles) {
+    setObjectName(QStringLiteral("picCube"));
+    resize(sizeHint());
+}
+
+QSize TileView::sizeHint() const { return {kTileAreaWidth, 346}; }
+
+void TileView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(kTileGround.red, kTileGround.green, kTileGround.blue));
+    PaintTileCube(painter, tiles_);
+}
+
+void TileView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked();
+}
+
+}  // namespace cubetimer

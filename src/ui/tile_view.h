@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+#include "cube/tile_cube.h"
+
+namespace cubetimer {
+
+// The three-dimensional tile picture of the tile cube, with room below it for
+// the arrows that turn its layers.
+class TileView : public QWidget {
+    Q_OBJECT
+public:
+    TileView(const TileCube& tiles, QWidget* parent);
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    const TileCube& tiles_;
+};
+
+}  // namespace cubetimer

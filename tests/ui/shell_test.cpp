@@ -1,0 +1,85 @@
+#include <QDialog>
+#include <QFrame>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "fake_services.h"
+#include "ui/details_window.h"
+#include "ui/splash_window.h"
+
+namespace cubetimer {
+namespace {
+
+TEST(ShellTest, SplashFillsInTenStepsThenHandsOverAfterAPause) {
+    SplashWindow splash;
+    splash.show();
+    QSignalSpy finished(&splash, &SplashWindow::finished);
+    std::vector<int> steps;
+    QObject::connect(splash.findChild<QProgressBar*>("ProgressBar1"), &QProgressBar::valueChanged,
+                     [&steps](int value) { steps.push_back(value); });
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(steps, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_GE(clock.elapsed(), 1900);
+    EXPECT_FALSE(splash.isVisible());
+}
+
+QDialog* OpenAbout(Harness& h) {
+    Harness::flushDeletes();
+    h.click("cmdabout");
+    return h.window->findChild<QDialog*>("frmabout");
+}
+
+TEST(ShellTest, AboutClosesByItsOkLabelOrItsFrame) {
+    Harness h;
+    QDialog* about = OpenAbout(h);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Quorvanta Rubik's Timer 3.0");
+    EXPECT_EQ(about->findChild<QLabel*>("Label3")->text(), "Written by: Quorvanta");
+    h.find("Slider1")->setFocus();
+    QTest::mouseClick(about->findChild<QLabel*>("Label2"), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(h.start()->hasFocus());
+
+    about = OpenAbout(h);
+    ASSERT_NE(about, nullptr);
+    h.find("Slider1")->setFocus();
+    QTest::mouseClick(about->findChild<QFrame*>("Frame2"), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(h.find("Slider1")->hasFocus());
+}
+
+TEST(ShellTest, LinkOpensTheSite) {
+    Harness h;
+    auto* link = h.find<QLabel>("Label3");
+    EXPECT_EQ(link->text(), "https://quorvanta.example/rubiks-timer");
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(h.services.urls, std::vector<std::string>{"https://quorvanta.example/rubiks-timer"});
+}
+
+TEST(ShellTest, ExitDuringASolveEndsAtOnceWithoutAQuestion) {
+    Harness h;
+    h.press();
+    QTimer::singleShot(0, [&h] { h.click("cmdexit"); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(h.services.messages.empty());
+}
+
+TEST(ShellTest, ClosingTheTimerClosesEveryWindowItOpened) {
+    Harness h;
+    h.recordSolve(std::chrono::seconds(10));
+    h.click("cmddetails");
+    h.window->details()->hide();
+    h.window->lsttime_DblClick(0);
+    ASSERT_TRUE(h.window->findChild<QDialog*>("frmedit")->isVisible());
+    h.window->close();
+    for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
+}
+
+}  // namespace
+}  // namespace cubetimer
