@@ -2,13 +2,16 @@
 
 #include <chrono>
 #include <memory>
-#include <random>
 
 #include "platform/qt_services.h"
+#include "scramble/random_source.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
 int main(int argc, char* argv[]) {
+    // Qt's own event dispatcher wakes less often than the GLib one, which
+    // matters with a display refreshed 40 times a second.
+    if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvanta-timer"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvanta Rubik's Timer"));
@@ -20,10 +23,8 @@ int main(int argc, char* argv[]) {
     cubetimer::SplashWindow splash;
     QObject::connect(&splash, &cubetimer::SplashWindow::finished, [&] {
         // One generator for the whole run, seeded from the clock when the timer opens.
-        auto engine = std::make_shared<std::mt19937_64>(
-            static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-        auto uniform01 = [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
-        window = std::make_unique<cubetimer::MainWindow>(services, uniform01);
+        const auto seed = std::chrono::system_clock::now().time_since_epoch().count();
+        window = std::make_unique<cubetimer::MainWindow>(services, cubetimer::UniformSource(static_cast<std::uint64_t>(seed)));
         window->show();
     });
     splash.show();

@@ -5,7 +5,7 @@ namespace cubetimer {
 namespace {
 
 constexpr char kFaces[] = {'U', 'D', 'F', 'B', 'L', 'R'};
-constexpr const char* kSuffixes[] = {"  ", "' ", "2 "};
+constexpr char kSuffixes[] = {' ', '\'', '2'};
 constexpr int kTurns = 25;
 
 // A draw of n: a whole number 0..n-1 (one less than the 1-based draw value).
@@ -21,8 +21,7 @@ bool SameAxis(int a, int b) { return (a ^ b) == 1; }
 }  // namespace
 
 std::string genscramble(const std::function<double()>& uniform01) {
-    std::string text;
-    text.reserve(kTurns * 3);
+    std::string text(kTurns * 3, ' ');
     int previous = -1;
     int sameAxis = 0;
     for (int step = 1; step <= kTurns;) {
@@ -35,8 +34,9 @@ std::string genscramble(const std::function<double()>& uniform01) {
                 sameAxis = 0;
             }
         }
-        text += kFaces[face];
-        text += kSuffixes[Draw(uniform01, 3)];
+        // each turn is face letter, suffix, blank; the blanks are already there
+        text[(step - 1) * 3] = kFaces[face];
+        text[(step - 1) * 3 + 1] = kSuffixes[Draw(uniform01, 3)];
         previous = face;
         ++step;
     }

@@ -35,6 +35,10 @@ ScrambleFile ReadScrambleFile(const std::string& path) {
     // The file may have grown since it was measured.
     if (text.size() > kMaxScrambleFileBytes) return {ScrambleFile::Status::BadFormat, {}};
 
+    return CheckScrambleText(std::move(text));
+}
+
+ScrambleFile CheckScrambleText(std::string text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     if (text.empty()) return {ScrambleFile::Status::Empty, {}};
     if (!IsScrambleText(text)) return {ScrambleFile::Status::BadFormat, {}};

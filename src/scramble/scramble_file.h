@@ -18,6 +18,10 @@ struct ScrambleFile {
 // L R B F U D ' 2, blank, CR and LF.
 bool IsScrambleText(const std::string& text);
 
+// Checks a scramble file's whole text: a leading byte-order mark is dropped,
+// then the text must be non-empty and hold only scramble characters.
+ScrambleFile CheckScrambleText(std::string text);
+
 // Reads and checks a scramble file. Only a regular file is opened, so a FIFO
 // or a device never blocks the program.
 ScrambleFile ReadScrambleFile(const std::string& path);

@@ -62,7 +62,7 @@ double SolveCycle::elapsed(Clock::time_point now) const {
 
 std::string SolveCycle::display(Clock::time_point now, char decimalMark) const {
     switch (state_) {
-        case State::Countdown: return "-" + FormatTime(countdown_, decimalMark);
+        case State::Countdown: return std::string("-").append(FormatTime(countdown_, decimalMark));
         case State::Timing: return FormatTime(elapsed(now), decimalMark);
         case State::Waiting: return FormatTime(pending_, decimalMark);
         case State::Ready:

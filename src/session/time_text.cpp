@@ -10,7 +10,8 @@ namespace {
 
 std::string TwoDigits(std::int64_t n) {
     std::string text = std::to_string(n);
-    return text.size() < 2 ? "0" + text : text;
+    if (text.size() < 2) text.insert(text.begin(), '0');
+    return text;
 }
 
 std::optional<int> Digits(std::string_view text) {
@@ -52,14 +53,16 @@ std::int64_t ToHundredths(double seconds) {
 
 std::string FormatTime(double seconds, char decimalMark) {
     std::int64_t hundredths = ToHundredths(seconds);
-    std::string sign;
+    std::string text;
     if (hundredths < 0) {
-        sign = "-";
+        text.push_back('-');
         hundredths = -hundredths;
     }
     const std::int64_t minutes = hundredths / 6000;
     const std::int64_t rest = hundredths % 6000;
-    return sign + TwoDigits(minutes) + ":" + TwoDigits(rest / 100) + decimalMark + TwoDigits(rest % 100);
+    text.append(TwoDigits(minutes)).append(1, ':').append(TwoDigits(rest / 100));
+    text.append(1, decimalMark).append(TwoDigits(rest % 100));
+    return text;
 }
 
 std::optional<double> ParseTime(std::string_view text, char decimalMark) {
@@ -93,7 +96,10 @@ std::string RawTimeText(double seconds, char decimalMark) {
 std::string FormatSeconds(double seconds, char decimalMark) {
     const std::int64_t hundredths = ToHundredths(seconds);
     const std::int64_t magnitude = std::llabs(hundredths);
-    return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + decimalMark + TwoDigits(magnitude % 100);
+    std::string text;
+    if (hundredths < 0) text.push_back('-');
+    text.append(std::to_string(magnitude / 100)).append(1, decimalMark).append(TwoDigits(magnitude % 100));
+    return text;
 }
 
 std::string ZeroDisplay(char decimalMark) { return FormatTime(0.0, decimalMark); }

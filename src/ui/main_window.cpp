@@ -26,6 +26,7 @@
 #include "ui/edit_time_dialog.h"
 #include "ui/net_view.h"
 #include "ui/tile_view.h"
+#include "ui/time_display.h"
 
 namespace cubetimer {
 
@@ -55,6 +56,13 @@ QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRec
     label->setText(caption);
     label->setGeometry(geometry);
     return label;
+}
+
+// A palette, not a style sheet: the time display is repainted 40 times a second.
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 bool IsStartKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -89,13 +97,14 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls() {
     QWidget* surface = centralWidget();
 
-    lbltime = Label(QStringLiteral("lbltime"), QString(), surface, QRect(8, 4, 604, 64));
-    lbltime->setAlignment(Qt::AlignCenter);
+    // Centred over the controls, no wider than the longest time: it is repainted 40 times a second.
+    lbltime = Make<TimeDisplay>(QStringLiteral("lbltime"), surface);
+    lbltime->setGeometry(150, 4, 320, 64);
     QFont timeFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     timeFont.setPointSize(36);
     timeFont.setBold(true);
     lbltime->setFont(timeFont);
-    lbltime->setStyleSheet(QStringLiteral("color: rgb(0, 160, 0);"));
+    SetTextColour(lbltime, QColor(0, 160, 0));
 
     lblscramble = Label(QStringLiteral("lblscramble"), QString(), surface, QRect(20, 72, 577, 45));
     lblscramble->setWordWrap(true);
@@ -104,7 +113,7 @@ void MainWindow::buildControls() {
     scrambleFont.setPointSize(12);
     scrambleFont.setBold(true);
     lblscramble->setFont(scrambleFont);
-    lblscramble->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
+    SetTextColour(lblscramble, QColor(0, 0, 128));
     lblscramble->setTextInteractionFlags(Qt::NoTextInteraction);
 
     Frame2 = Make<QGroupBox>(QStringLiteral("Frame2"), surface);
@@ -158,7 +167,9 @@ void MainWindow::buildControls() {
         list->setUniformItemSizes(true);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setStyleSheet(QStringLiteral("QListWidget { background: rgb(224, 224, 224); }"));
+        QPalette grey = list->palette();
+        grey.setColor(QPalette::Base, QColor(224, 224, 224));
+        list->setPalette(grey);
     }
     lstindex->setGeometry(8, 284, 36, listHeight);
     lstindex->setEnabled(false);
@@ -179,7 +190,10 @@ void MainWindow::buildControls() {
     cmdexit = Button(QStringLiteral("cmdexit"), QStringLiteral("Exit"), surface, QRect(262, 400, 90, 28));
     Label2 = Label(QStringLiteral("Label2"), QStringLiteral("Written by Quorvanta"), surface, QRect(366, 404, 246, 20));
     Label3 = Label(QStringLiteral("Label3"), QString::fromLatin1(kSiteUrl), surface, QRect(164, 440, 448, 20));
-    Label3->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+    SetTextColour(Label3, Qt::blue);
+    QFont link = Label3->font();
+    link.setUnderline(true);
+    Label3->setFont(link);
     Label3->setCursor(Qt::PointingHandCursor);
 }
 

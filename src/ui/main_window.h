@@ -28,6 +28,7 @@ class DetailsWindow;
 class NetView;
 class Services;
 class TileView;
+class TimeDisplay;
 
 inline constexpr const char* kSiteUrl = "https://quorvanta.example/rubiks-timer";
 inline constexpr int kNarrowWidth = 625;  // the cube region cut off
@@ -102,7 +103,7 @@ private:
     QTimer Timer1;
     QTimer tmrcountdown;
 
-    QLabel* lbltime;
+    TimeDisplay* lbltime;
     QLabel* lblscramble;
     QGroupBox* Frame2;
     QPushButton* cmdstart;

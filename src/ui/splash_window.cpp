@@ -13,7 +13,7 @@ namespace cubetimer {
 
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmsplash"));
-    setWindowTitle(QStringLiteral("Quorvanta Rubik's Timer 3.0"));
+    setWindowTitle(QStringLiteral("Starting Quorvanta Rubik's Timer"));
     setWindowFlags(Qt::SplashScreen);
     setFixedSize(473, 350);
 

@@ -87,7 +87,7 @@ struct Harness {
         return widget;
     }
     QPushButton* start() const { return find<QPushButton>("cmdstart"); }
-    QString text(const char* label) const { return find<QLabel>(label)->text(); }
+    QString text(const char* label) const { return find(label)->property("text").toString(); }
     QStringList rows(const char* list = "lsttime") const {
         QStringList out;
         auto* widget = find<QListWidget>(list);

@@ -1,0 +1,38 @@
+# make run    install what is missing, build in Release and start the timer
+# make test   install what is missing, build with sanitizers and run every test
+# make bench  build in Release and print the benchmark figures
+# make fuzz   build the scramble-file fuzzer with clang and run it for 60 s
+# make deps   install the Debian packages the build needs
+
+RELEASE := build/release
+TEST := build/test
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps run test bench fuzz release install-check
+
+deps:
+	sh scripts/install-deps
+
+release: deps
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUBETIMER_TESTS=OFF -DCUBETIMER_BENCH=ON
+	cmake --build $(RELEASE)
+
+run: release
+	./$(RELEASE)/quorvanta-timer
+
+test: deps
+	cmake -S . -B $(TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCUBETIMER_SANITIZE=ON
+	cmake --build $(TEST)
+	cd $(TEST) && ctest --output-on-failure
+
+bench: release
+	./$(RELEASE)/bench/core_bench
+	sh bench/measure-app ./$(RELEASE)/quorvanta-timer ./$(RELEASE)/bench/scramble_latency
+
+fuzz: deps
+	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DCUBETIMER_TESTS=OFF -DCUBETIMER_FUZZ=ON
+	cmake --build $(FUZZ) --target scramble_fuzz
+	mkdir -p $(FUZZ)/corpus
+	./$(FUZZ)/fuzz/scramble_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus fuzz/seeds
