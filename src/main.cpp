@@ -6,6 +6,7 @@
 #include "platform/qt_services.h"
 #include "scramble/random_source.h"
 #include "ui/main_window.h"
+#include "ui/tile_painter.h"
 #include "ui/splash_window.h"
 
 int main(int argc, char* argv[]) {
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvanta-timer"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvanta Rubik's Timer"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvanta-timer"));
+    QApplication::setDesktopFileName(QStringLiteral("example.quorvanta.RubiksTimer"));
+    QApplication::setWindowIcon(cubetimer::ProgramIcon());
 
     cubetimer::QtServices services;
     std::unique_ptr<cubetimer::MainWindow> window;
