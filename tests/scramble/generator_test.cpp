@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 #include <vector>
 
+#include "scramble/random_source.h"
 #include "scramble_rules.h"
 
 namespace cubetimer {
 namespace {
-
-std::function<double()> Uniform(std::uint64_t seed) {
-    auto engine = std::make_shared<std::mt19937_64>(seed);
-    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
-}
 
 // Hands out the given draws in order, so the test sees which draw meant what.
 std::function<double()> Scripted(std::vector<double> draws) {
@@ -27,7 +22,7 @@ std::function<double()> Scripted(std::vector<double> draws) {
 }
 
 TEST(GeneratorTest, EveryScrambleHasTheFormatAndObeysTheRules) {
-    const auto uniform = Uniform(42);
+    const auto uniform = UniformSource(42);
     std::set<std::string> pairsOnOneAxis;
     for (int n = 0; n < 2000; ++n) {
         const std::string text = genscramble(uniform);

@@ -10,11 +10,11 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "platform/services.h"
+#include "scramble/random_source.h"
 #include "ui/main_window.h"
 
 namespace cubetimer {
@@ -73,9 +73,7 @@ struct Harness {
 
     explicit Harness(char mark = '.') {
         services.mark = mark;
-        auto engine = std::make_shared<std::mt19937_64>(5);
-        window = std::make_unique<MainWindow>(
-            services, [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); });
+        window = std::make_unique<MainWindow>(services, UniformSource(5));
         window->show();
         QApplication::setActiveWindow(window.get());
     }
@@ -93,6 +91,17 @@ struct Harness {
         auto* widget = find<QListWidget>(list);
         for (int i = 0; i < widget->count(); ++i) out << widget->item(i)->text();
         return out;
+    }
+    void expectEnabled(std::initializer_list<const char*> names, bool enabled) const {
+        for (const char* name : names) EXPECT_EQ(find(name)->isEnabled(), enabled) << name;
+    }
+    // Ready for the next solve, with the focus on the button.
+    void expectReady() const {
+        EXPECT_EQ(start()->text(), "Start");
+        EXPECT_EQ(text("lbltime"), "00:00.00");
+        expectEnabled({"cmdpenalty", "cmddnf", "cmddiscard"}, false);
+        expectEnabled({"frmsession", "frmscramble", "lsttime", "Slider1"}, true);
+        EXPECT_TRUE(start()->hasFocus());
     }
     // Windows closed with delete-on-close go away at the next turn of the event loop.
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
