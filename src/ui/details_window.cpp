@@ -1,12 +1,12 @@
 #include "ui/details_window.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "platform/services.h"
 #include "session/report.h"
+#include "ui/widgets.h"
 
 namespace cubetimer {
 
@@ -17,29 +17,13 @@ DetailsWindow::DetailsWindow(Services& services, QWidget* parent)
     setModal(true);
     setFixedSize(660, 420);
 
-    RichTextBox1 = new QPlainTextEdit(this);
-    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setReadOnly(true);
-    RichTextBox1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
-    RichTextBox1->setFont(fixed);
-    RichTextBox1->setGeometry(8, 8, 644, 362);
+    RichTextBox1 = TextBox(this, QRect(8, 8, 644, 362), 9);
     setReport(std::string(kReportHeader) + "\r\n");
-
-    cmdcopy = new QPushButton(QStringLiteral("Copy to clipboard"), this);
-    cmdcopy->setObjectName(QStringLiteral("cmdcopy"));
-    cmdcopy->setGeometry(8, 380, 140, 30);
-    Label1 = new QLabel(QStringLiteral("Copied to clipboard"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(156, 380, 150, 30);
+    cmdcopy = Button(QStringLiteral("cmdcopy"), QStringLiteral("Copy to clipboard"), this, QRect(8, 380, 140, 30));
+    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Copied to clipboard"), this, QRect(156, 380, 150, 30));
     Label1->hide();
-    cmdsave = new QPushButton(QStringLiteral("Save to file"), this);
-    cmdsave->setObjectName(QStringLiteral("cmdsave"));
-    cmdsave->setGeometry(392, 380, 120, 30);
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(532, 380, 120, 30);
+    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Save to file"), this, QRect(392, 380, 120, 30));
+    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Ok"), this, QRect(532, 380, 120, 30));
     Command1->setDefault(true);
 
     connect(cmdcopy, &QPushButton::clicked, this, &DetailsWindow::cmdcopy_Click);
@@ -50,9 +34,7 @@ DetailsWindow::DetailsWindow(Services& services, QWidget* parent)
 void DetailsWindow::setReport(const std::string& text) {
     // The box is read-only and shows lines; copy and save take the report with its CR LF line ends.
     report_ = text;
-    QString shown = QString::fromStdString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    RichTextBox1->setPlainText(shown);
+    ShowText(RichTextBox1, text);
 }
 
 void DetailsWindow::cmdcopy_Click() {

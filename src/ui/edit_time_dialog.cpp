@@ -6,14 +6,14 @@
 
 #include "platform/services.h"
 #include "session/time_text.h"
+#include "ui/widgets.h"
 
 namespace cubetimer {
 
 namespace {
 
 QComboBox* TwoDigitList(const QString& name, int count, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
+    auto* list = Make<QComboBox>(name, parent);
     list->setEditable(false);
     for (int i = 0; i < count; ++i) list->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
     list->setCurrentIndex(0);
@@ -31,9 +31,7 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
 
     const char* captions[] = {"Minutes", "Seconds", "s/100"};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(captions[i]), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        label->setGeometry(12 + 96 * i, 8, 88, 20);
+        Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this, QRect(12 + 96 * i, 8, 88, 20));
     }
     cmbminutes = TwoDigitList(QStringLiteral("cmbminutes"), 60, this);
     cmbseconds = TwoDigitList(QStringLiteral("cmbseconds"), 60, this);
@@ -42,13 +40,9 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     cmbseconds->setGeometry(108, 30, 84, 26);
     cmbcent->setGeometry(204, 30, 84, 26);
 
-    cmdsave = new QPushButton(QStringLiteral("Change!"), this);
-    cmdsave->setObjectName(QStringLiteral("cmdsave"));
-    cmdsave->setGeometry(12, 76, 132, 30);
+    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Change!"), this, QRect(12, 76, 132, 30));
     cmdsave->setDefault(true);
-    cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
-    cmdcancel->setGeometry(156, 76, 132, 30);
+    cmdcancel = Button(QStringLiteral("cmdcancel"), QStringLiteral("Cancel"), this, QRect(156, 76, 132, 30));
 
     setTabOrder(cmbminutes, cmbseconds);
     setTabOrder(cmbseconds, cmbcent);

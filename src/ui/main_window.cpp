@@ -26,6 +26,7 @@
 #include "ui/edit_time_dialog.h"
 #include "ui/net_view.h"
 #include "ui/tile_view.h"
+#include "ui/widgets.h"
 #include "ui/time_display.h"
 
 namespace cubetimer {
@@ -36,27 +37,6 @@ constexpr int kWindowHeight = 490;
 constexpr int kListRowHeight = 16;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-template <typename W>
-W* Make(const QString& name, QWidget* parent) {
-    auto* widget = new W(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
-    auto* button = Make<QPushButton>(name, parent);
-    button->setText(caption);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
-    auto* label = Make<QLabel>(name, parent);
-    label->setText(caption);
-    label->setGeometry(geometry);
-    return label;
-}
 
 // A palette, not a style sheet: the time display is repainted 40 times a second.
 void SetTextColour(QWidget* widget, const QColor& colour) {

@@ -1,0 +1,41 @@
+#include "ui/widgets.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace cubetimer {
+
+QPushButton* Button(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
+    auto* button = Make<QPushButton>(name, parent);
+    button->setText(caption);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
+    auto* label = Make<QLabel>(name, parent);
+    label->setText(caption);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, int pointSize) {
+    auto* box = Make<QPlainTextEdit>(QStringLiteral("RichTextBox1"), parent);
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(pointSize);
+    box->setFont(fixed);
+    box->setGeometry(geometry);
+    return box;
+}
+
+void ShowText(QPlainTextEdit* box, const std::string& crlfText) {
+    QString shown = QString::fromStdString(crlfText);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box->setPlainText(shown);
+}
+
+}  // namespace cubetimer
