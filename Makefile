@@ -18,7 +18,9 @@ release: deps
 	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUBETIMER_TESTS=OFF -DCUBETIMER_BENCH=ON
 	cmake --build $(RELEASE)
 
-run: release
+run: deps
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUBETIMER_TESTS=OFF -DCUBETIMER_BENCH=ON
+	cmake --build $(RELEASE) --target quorvanta-timer
 	./$(RELEASE)/quorvanta-timer
 
 test: deps

@@ -323,7 +323,6 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
                 if (step.beep) services_.beep();
                 tmrcountdown.start();
             }
-            cmdstart->setFocus();
             setBetweenSolvesEnabled(false);
             break;
         }
@@ -349,6 +348,8 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
             break;
         case SolveCycle::State::Ended: break;
     }
+    // A mouse click must not leave the keyboard focus elsewhere.
+    ReturnFocus();
 }
 
 void MainWindow::Timer1_Timer() {

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,11 @@
 #include "platform/services.h"
 #include "scramble/random_source.h"
 #include "ui/main_window.h"
+
+QT_BEGIN_NAMESPACE
+// Failure messages show texts, not code units.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
 
 namespace cubetimer {
 

@@ -17,15 +17,17 @@ void Import(Harness& h, const std::string& name, const std::string& bytes) {
 
 TEST(ScrambleWindowTest, ImportedLinesComeFirstThenRandomScrambles) {
     Harness h;
-    Import(h, "three.txt", "R U2\r\nF'\r\nL B\r\n");
+    Import(h, "four.txt", "R U2\r\nF'\r\nD'\r\nL B\r\n");
     EXPECT_EQ(h.text("lblscramble"), "R U2 ");
     h.recordSolve(std::chrono::seconds(10));
     EXPECT_EQ(h.window->session().scrambles()[0], "R U2 ");
     EXPECT_EQ(h.text("lblscramble"), "F' ");
+    h.click("cmdnewscramble");
+    EXPECT_EQ(h.text("lblscramble"), "D' ");
     h.services.answers = {Services::Answer::Yes};
     h.click("cmdreset");  // takes one more line, then the supply is random again
     EXPECT_EQ(h.text("lblscramble"), "L B ");
-    Import(h, "three.txt", "R U2\r\nF'\r\nL B\r\n");
+    Import(h, "four.txt", "R U2\r\nF'\r\nD'\r\nL B\r\n");
     Import(h, "", "");  // cancelled: the shown scramble stays, the next is random
     EXPECT_EQ(h.text("lblscramble"), "R U2 ");
     h.click("cmdnewscramble");
