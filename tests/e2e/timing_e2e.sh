@@ -6,42 +6,29 @@
 set -euo pipefail
 
 binary=$1
+. "$(dirname "$0")/../../scripts/xvfb-lib.sh"
 work=$(mktemp -d)
-display=""
-for n in $(seq 91 160); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free display"; exit 1; }
-
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
+xvfb_pid=""
 app=""
 cleanup() {
+    status=$?
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ "$status" -ne 0 ]; then
+        echo "--- Xvfb said:"; cat "$work/xvfb.log"
+        echo "--- the program said:"; cat "$work/app.log"
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb "$work/xvfb.log"
 # Repeats start 100 ms into a held key, so every 300 ms hold repeats the key.
 xset r rate 100 30
 
 QT_QPA_PLATFORM=xcb "$binary" >"$work/app.log" 2>&1 &
 app=$!
 
-window_named() {  # waits for a visible window with exactly this title
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    echo "window '$1' did not appear" >&2
-    return 1
-}
-
-main=$(window_named "Quorvanta Rubik's Timer 3.0")
+main=$(wait_window "Quorvanta Rubik's Timer 3.0")
 now() { date +%s%N; }
 focus_main() { xdotool windowfocus --sync "$main"; sleep 0.1; }
 tap() { xdotool keydown space; sleep 0.05; xdotool keyup space; }
@@ -72,7 +59,7 @@ timed_solve 0.9 >/dev/null;       click "$main" 265 162   # DNF
 copy_report() {
     click "$main" 553 190  # Details
     local details
-    details=$(window_named "Session details")
+    details=$(wait_window "Session details")
     click "$details" 78 395  # Copy to clipboard
     xclip -o -selection clipboard >"$1"
     click "$details" 592 395  # Ok
@@ -99,7 +86,7 @@ grep -q 'Worst: DNF' "$work/report.txt" || { echo "worst is not the DNF"; fail=1
 
 # Reset, confirmed with Enter (Yes is the default), leaves the bare header.
 click "$main" 553 158
-question=$(window_named "Warning")
+question=$(wait_window "Warning")
 xdotool windowfocus --sync "$question"
 xdotool key Return
 sleep 0.3

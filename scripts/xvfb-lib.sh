@@ -1,0 +1,36 @@
+# Shell functions for running the timer on a private virtual X server.
+# Sourced by the end-to-end test, the app benchmark and the screenshot script.
+
+# start_xvfb LOGFILE: starts Xvfb on the first free display from :91 on,
+# exports DISPLAY and sets xvfb_pid; fails when the server does not answer.
+start_xvfb() {
+    for n in $(seq 91 260); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            DISPLAY=":$n"
+            break
+        fi
+    done
+    export DISPLAY
+    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$1" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start on $DISPLAY" >&2
+    return 1
+}
+
+# wait_window TITLE: prints the id of the visible window with exactly this title.
+wait_window() {
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "window '$1' did not appear" >&2
+    return 1
+}
