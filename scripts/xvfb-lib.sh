@@ -11,7 +11,9 @@ start_xvfb() {
         fi
     done
     export DISPLAY
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$1" 2>&1 &
+    # -noreset: the server must not restart when the readiness probe disconnects,
+    # or a client connecting during the restart is refused.
+    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -noreset >"$1" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 200); do
         xdpyinfo >/dev/null 2>&1 && return 0
