@@ -15,15 +15,15 @@ DetailsWindow::DetailsWindow(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("frmdetails"));
     setWindowTitle(QStringLiteral("Session details"));
     setModal(true);
-    setFixedSize(660, 420);
+    setFixedSize(740, 420);
 
-    RichTextBox1 = TextBox(this, QRect(8, 8, 644, 362), 9);
+    RichTextBox1 = TextBox(this, QRect(8, 8, 724, 362), 9);
     setReport(std::string(kReportHeader) + "\r\n");
     cmdcopy = Button(QStringLiteral("cmdcopy"), QStringLiteral("Copy to clipboard"), this, QRect(8, 380, 140, 30));
     Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Copied to clipboard"), this, QRect(156, 380, 150, 30));
     Label1->hide();
-    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Save to file"), this, QRect(392, 380, 120, 30));
-    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Ok"), this, QRect(532, 380, 120, 30));
+    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Save to file"), this, QRect(472, 380, 120, 30));
+    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Ok"), this, QRect(612, 380, 120, 30));
     Command1->setDefault(true);
 
     connect(cmdcopy, &QPushButton::clicked, this, &DetailsWindow::cmdcopy_Click);

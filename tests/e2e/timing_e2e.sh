@@ -62,7 +62,7 @@ copy_report() {
     details=$(wait_window "Session details")
     click "$details" 78 395  # Copy to clipboard
     xclip -o -selection clipboard >"$1"
-    click "$details" 592 395  # Ok
+    click "$details" 672 395  # Ok
 }
 
 copy_report "$work/report.txt"
