@@ -198,26 +198,25 @@ void MainWindow::buildCubeRegion() {
 
     // The arrows below the picture turn layers; imgZ at the window's top right turns the whole cube.
     using Kind = ArrowButton::Kind;
+    using Turn = void (TileCube::*)(int);
     struct Arrow {
         Kind kind;
         const char* name;
+        Turn turn;
         int index, x, y;
     };
+    const Turn front = &TileCube::imgFront_Click, right = &TileCube::imgRight_Click, vert = &TileCube::imgVert_Click;
     const Arrow arrows[] = {
-        {Kind::Up, "imgFront", 0, 24, 306},   {Kind::Down, "imgFront", 1, 24, 326},
-        {Kind::Up, "imgFront", 4, 174, 304},  {Kind::Down, "imgFront", 5, 174, 324},
-        {Kind::Up, "imgRight", 0, 230, 296},  {Kind::Down, "imgRight", 1, 230, 316},
-        {Kind::Up, "imgRight", 4, 282, 238},  {Kind::Down, "imgRight", 5, 282, 258},
-        {Kind::Left, "imgVert", 0, 258, 324}, {Kind::Right, "imgVert", 1, 281, 324},
+        {Kind::Up, "imgFront", front, 0, 24, 306},  {Kind::Down, "imgFront", front, 1, 24, 326},
+        {Kind::Up, "imgFront", front, 4, 174, 304}, {Kind::Down, "imgFront", front, 5, 174, 324},
+        {Kind::Up, "imgRight", right, 0, 230, 296}, {Kind::Down, "imgRight", right, 1, 230, 316},
+        {Kind::Up, "imgRight", right, 4, 282, 238}, {Kind::Down, "imgRight", right, 5, 282, 258},
+        {Kind::Left, "imgVert", vert, 0, 258, 324}, {Kind::Right, "imgVert", vert, 1, 281, 324},
     };
     for (const Arrow& a : arrows) {
         auto* arrow = new ArrowButton(a.kind, QString::fromLatin1(a.name), a.index, picCube);
         arrow->move(a.x, a.y);
-        const QString name = QString::fromLatin1(a.name);
-        auto turn = name == QLatin1String("imgFront")   ? &TileCube::imgFront_Click
-                    : name == QLatin1String("imgRight") ? &TileCube::imgRight_Click
-                                                        : &TileCube::imgVert_Click;
-        connect(arrow, &ArrowButton::clicked, this, [this, turn](int index) { tileTurn(turn, index); });
+        connect(arrow, &ArrowButton::clicked, this, [this, turn = a.turn](int index) { tileTurn(turn, index); });
     }
     for (int index : {0, 1}) {
         auto* arrow = new ArrowButton(index == 0 ? Kind::Left : Kind::Right, QStringLiteral("imgZ"), index, surface);
@@ -257,7 +256,7 @@ void MainWindow::wire() {
 
     for (QRadioButton* option : {opt5, opt12}) {
         connect(option, &QRadioButton::clicked, this, [this] {
-            session_.setSize(opt5->isChecked() ? 5 : 12);
+            session_.setSize(chosenSize());
             ReturnFocus();
         });
     }
@@ -433,7 +432,7 @@ void MainWindow::cmdreset_Click() {
     frmscramble->setEnabled(true);
     supply_.reset();
     session_.Reset();
-    session_.setSize(opt5->isChecked() ? 5 : 12);
+    session_.setSize(chosenSize());
     cycle_.reset();
     lsttime->clear();
     const StatisticsTexts bare;
@@ -540,6 +539,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) dialog->close();
     QMainWindow::closeEvent(event);
 }
+
+int MainWindow::chosenSize() const { return opt5->isChecked() ? 5 : 12; }
 
 void MainWindow::ReturnFocus() {
     if (cmdstart->isEnabled()) cmdstart->setFocus();

@@ -80,6 +80,7 @@ private:
     void buildCubeRegion();
     void wire();
     void ReturnFocus();
+    int chosenSize() const;
     void setCorrectionsEnabled(bool enabled);
     void setBetweenSolvesEnabled(bool enabled);
     // Records the waiting solve (a time or kDnf); refuses a second DNF and
