@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QImage>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
@@ -38,13 +37,12 @@ void ExpectViewsShowTheModels(const Harness& h, qreal ratio) {
 TEST(CubeViewTest, ViewsShowTheScrambleAtAnyScale) {
     Harness h;
     for (qreal ratio : {1.0, 2.0}) ExpectViewsShowTheModels(h, ratio);
-    QTest::mouseClick(h.find("opt2d"), Qt::LeftButton);
+    h.click("opt2d");
     EXPECT_FALSE(h.find("picCube")->isVisible());
     EXPECT_TRUE(h.find("netview")->isVisible());
-    auto* view = h.find<QCheckBox>("chkviewcube");
-    QTest::mouseClick(view, Qt::LeftButton);
+    h.click("chkviewcube");
     EXPECT_EQ(h.window->width(), 625);
-    QTest::mouseClick(view, Qt::LeftButton);
+    h.click("chkviewcube");
     EXPECT_EQ(h.window->width(), 938);
     EXPECT_TRUE(h.find("netview")->isVisible());
     EXPECT_TRUE(h.start()->hasFocus());
@@ -63,7 +61,7 @@ TEST(CubeViewTest, ArrowsTurnOnlyTheTileCubeAndADoubleClickTurnsTwice) {
     expected.imgRight_Click(1);
     expected.imgRight_Click(1);
     EXPECT_EQ(h.window->tiles(), expected);
-    for (const char* name : {"imgFront1", "imgFront4", "imgVert0", "imgZ1"}) QTest::mouseClick(h.find(name), Qt::LeftButton);
+    for (const char* name : {"imgFront1", "imgFront4", "imgVert0", "imgZ1"}) h.click(name);
     expected.imgFront_Click(1);
     expected.imgFront_Click(4);
     expected.imgVert_Click(0);

@@ -54,7 +54,7 @@ TEST(ShellTest, AboutClosesByItsOkLabelOrItsFrame) {
 
 TEST(ShellTest, LinkOpensTheSiteAndExitDuringASolveEndsAtOnce) {
     Harness h;
-    QTest::mouseClick(h.find("Label3"), Qt::LeftButton);
+    h.click("Label3");
     EXPECT_EQ(h.services.urls, std::vector<std::string>{"https://quorvanta.example/rubiks-timer"});
     h.press();
     QTimer::singleShot(0, [&h] { h.click("cmdexit"); });
