@@ -379,7 +379,7 @@ void MainWindow::cmddiscard_Click() {
     if (cycle_.state() == SolveCycle::State::Waiting) settle(std::nullopt);
 }
 
-bool MainWindow::settle(std::optional<double> value) {
+void MainWindow::settle(std::optional<double> value) {
     Session::Outcome outcome = Session::Outcome::Recorded;
     if (value) {
         outcome = session_.RecordSolve(*value, supply_.current());
@@ -388,7 +388,7 @@ bool MainWindow::settle(std::optional<double> value) {
             services_.message("It is not possible to use DNF more than once in only one session!", "ERROR",
                               Services::Icon::Critical, Services::Buttons::Ok);
             ReturnFocus();
-            return false;
+            return;
         }
         auto* item = new QListWidgetItem(Q(session_.timeText(session_.count() - 1, mark_)), lsttime);
         item->setSizeHint(QSize(0, kListRowHeight));
@@ -413,7 +413,6 @@ bool MainWindow::settle(std::optional<double> value) {
     lbltime->setText(Q(ZeroDisplay(mark_)));
     showScramble(getscramble());
     ReturnFocus();
-    return true;
 }
 
 void MainWindow::cmdreset_Click() {
@@ -554,8 +553,7 @@ void MainWindow::setCorrectionsEnabled(bool enabled) {
 
 void MainWindow::setBetweenSolvesEnabled(bool enabled) {
     frmsession->setEnabled(enabled);
-    // After a session end the scramble frame stays off until the reset.
-    frmscramble->setEnabled(enabled && cycle_.state() != SolveCycle::State::Ended);
+    frmscramble->setEnabled(enabled);
     lsttime->setEnabled(enabled);
     Slider1->setEnabled(enabled);
 }

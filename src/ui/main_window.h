@@ -83,9 +83,9 @@ private:
     int chosenSize() const;
     void setCorrectionsEnabled(bool enabled);
     void setBetweenSolvesEnabled(bool enabled);
-    // Records the waiting solve (a time or kDnf); refuses a second DNF and
-    // leaves the solve waiting. Returns false when refused.
-    bool settle(std::optional<double> value);
+    // Records the waiting solve (a time or kDnf) or, with no value, drops it.
+    // A second DNF is refused and the solve keeps waiting.
+    void settle(std::optional<double> value);
     void refreshResults();
     void showScramble(const std::string& text);
     void cubeChanged();
