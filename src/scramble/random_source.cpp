@@ -5,9 +5,31 @@
 
 namespace cubetimer {
 
+namespace {
+
+struct Source {
+    std::mt19937_64 engine;
+    std::uint64_t spare = 0;
+    bool hasSpare = false;
+
+    double draw() {
+        std::uint64_t bits = spare;
+        if (!hasSpare) {
+            const std::uint64_t output = engine();
+            bits = output >> 32;
+            spare = output & 0xFFFFFFFFu;
+        }
+        hasSpare = !hasSpare;
+        return static_cast<double>(bits) * 0x1.0p-32;
+    }
+};
+
+}  // namespace
+
 std::function<double()> UniformSource(std::uint64_t seed) {
-    auto engine = std::make_shared<std::mt19937_64>(seed);
-    return [engine] { return static_cast<double>((*engine)() >> 11) * 0x1.0p-53; };
+    // Copies of the function share one engine, so no two users repeat each other's draws.
+    auto source = std::make_shared<Source>(Source{std::mt19937_64(seed)});
+    return [source] { return source->draw(); };
 }
 
 }  // namespace cubetimer

@@ -52,5 +52,16 @@ TEST(GeneratorTest, DrawsFaceThenSuffixAndRejectsWithoutSuffixDraw) {
     EXPECT_EQ(text.substr(0, 9), "U' D2 F  ");
 }
 
+TEST(GeneratorTest, CopiesOfTheProgramsSourceShareOneSequence) {
+    // The supply and the contest sheet hold copies; they must not repeat each other.
+    const auto supply = UniformSource(9);
+    const auto sheet = supply;
+    EXPECT_NE(genscramble(supply), genscramble(sheet));
+    for (int i = 0; i < 1000; ++i) {
+        const double r = supply();
+        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
+    }
+}
+
 }  // namespace
 }  // namespace cubetimer
