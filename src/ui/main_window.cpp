@@ -123,13 +123,9 @@ void MainWindow::buildControls() {
     frmsession = Make<QGroupBox>(QStringLiteral("frmsession"), surface);
     frmsession->setTitle(QStringLiteral("Session"));
     frmsession->setGeometry(316, 124, 296, 160);
-    opt12 = Make<QRadioButton>(QStringLiteral("opt12"), frmsession);
-    opt12->setText(QStringLiteral("12 Solves"));
-    opt12->setGeometry(12, 24, 120, 22);
+    opt12 = Captioned<QRadioButton>(QStringLiteral("opt12"), QStringLiteral("12 Solves"), frmsession, QRect(12, 24, 120, 22));
     opt12->setChecked(true);
-    opt5 = Make<QRadioButton>(QStringLiteral("opt5"), frmsession);
-    opt5->setText(QStringLiteral("5 Solves"));
-    opt5->setGeometry(12, 48, 120, 22);
+    opt5 = Captioned<QRadioButton>(QStringLiteral("opt5"), QStringLiteral("5 Solves"), frmsession, QRect(12, 48, 120, 22));
     cmdreset = Button(QStringLiteral("cmdreset"), QStringLiteral("Reset"), frmsession, QRect(190, 20, 94, 28));
     cmddetails = Button(QStringLiteral("cmddetails"), QStringLiteral("Details"), frmsession, QRect(190, 52, 94, 28));
     lblbest = Label(QStringLiteral("lblbest"), QStringLiteral("Best:"), frmsession, QRect(12, 82, 272, 18));
@@ -161,9 +157,7 @@ void MainWindow::buildControls() {
     cmdimport = Button(QStringLiteral("cmdimport"), QStringLiteral("Import Scrambles"), frmscramble, QRect(10, 24, 128, 28));
     cmdnewscramble = Button(QStringLiteral("cmdnewscramble"), QStringLiteral("New Scramble"), frmscramble, QRect(144, 24, 116, 28));
     cmdscrgen = Button(QStringLiteral("cmdscrgen"), QStringLiteral("Generate 13 scrambles"), frmscramble, QRect(266, 24, 172, 28));
-    chkviewcube = Make<QCheckBox>(QStringLiteral("chkviewcube"), frmscramble);
-    chkviewcube->setText(QStringLiteral("View Cube"));
-    chkviewcube->setGeometry(12, 62, 140, 22);
+    chkviewcube = Captioned<QCheckBox>(QStringLiteral("chkviewcube"), QStringLiteral("View Cube"), frmscramble, QRect(12, 62, 140, 22));
     chkviewcube->setChecked(true);
 
     cmdabout = Button(QStringLiteral("cmdabout"), QStringLiteral("About"), surface, QRect(164, 400, 90, 28));
@@ -179,13 +173,9 @@ void MainWindow::buildControls() {
 
 void MainWindow::buildCubeRegion() {
     QWidget* surface = centralWidget();
-    opt3d = Make<QRadioButton>(QStringLiteral("opt3d"), surface);
-    opt3d->setText(QStringLiteral("3D Cube"));
-    opt3d->setGeometry(620, 36, 78, 20);
+    opt3d = Captioned<QRadioButton>(QStringLiteral("opt3d"), QStringLiteral("3D Cube"), surface, QRect(620, 36, 78, 20));
     opt3d->setChecked(true);
-    opt2d = Make<QRadioButton>(QStringLiteral("opt2d"), surface);
-    opt2d->setText(QStringLiteral("2D Cube"));
-    opt2d->setGeometry(700, 36, 86, 20);
+    opt2d = Captioned<QRadioButton>(QStringLiteral("opt2d"), QStringLiteral("2D Cube"), surface, QRect(700, 36, 86, 20));
     auto* views = new QButtonGroup(this);
     views->addButton(opt3d);
     views->addButton(opt2d);

@@ -8,17 +8,11 @@
 namespace cubetimer {
 
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
-    auto* button = Make<QPushButton>(name, parent);
-    button->setText(caption);
-    button->setGeometry(geometry);
-    return button;
+    return Captioned<QPushButton>(name, caption, parent, geometry);
 }
 
 QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
-    auto* label = Make<QLabel>(name, parent);
-    label->setText(caption);
-    label->setGeometry(geometry);
-    return label;
+    return Captioned<QLabel>(name, caption, parent, geometry);
 }
 
 QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, int pointSize) {

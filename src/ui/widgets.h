@@ -21,6 +21,15 @@ W* Make(const QString& name, QWidget* parent) {
     return widget;
 }
 
+// Any control with a caption: buttons, labels, option buttons, check boxes.
+template <typename W>
+W* Captioned(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
+    auto* widget = Make<W>(name, parent);
+    widget->setText(caption);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent, QRect geometry);
 QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRect geometry);
 
