@@ -2,11 +2,11 @@
 
 #include <QPainter>
 #include <QProgressBar>
-#include <random>
 
 #include "cube/apply.h"
 #include "cube/tile_picture.h"
 #include "scramble/generator.h"
+#include "scramble/random_source.h"
 #include "ui/tile_painter.h"
 
 namespace cubetimer {
@@ -33,6 +33,13 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
         close();
         emit finished();
     });
+    // Five scrambled cubes, scrambled once: the picture is repainted under the progress bar.
+    NetCube net;
+    const auto uniform = UniformSource(2026);
+    for (TileCube& tiles : cubes_) {
+        ResetForScramble(net, tiles);
+        setscramble(genscramble(uniform), net, tiles);
+    }
     Timer1.start();
 }
 
@@ -49,26 +56,20 @@ void SplashWindow::Timer1_Timer() {
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {
-    // Five scrambled cubes, painted with the tile view's own painter.
+    // The cubes are painted with the tile view's own painter.
     QPainter painter(this);
     const QRect picture(8, 8, 457, 307);
     painter.fillRect(picture, QColor(32, 36, 48));
     struct Placement {
         double x, y, scale;
     };
-    const Placement cubes[] = {{18, 20, 0.42}, {176, 14, 0.42}, {334, 22, 0.40}, {90, 150, 0.48}, {256, 148, 0.48}};
-    std::mt19937 engine(2026);
-    const auto uniform = [&engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); };
-    for (const Placement& cube : cubes) {
-        NetCube net;
-        TileCube tiles;
-        ResetForScramble(net, tiles);
-        setscramble(genscramble(uniform), net, tiles);
+    const Placement places[] = {{18, 20, 0.42}, {176, 14, 0.42}, {334, 22, 0.40}, {90, 150, 0.48}, {256, 148, 0.48}};
+    for (std::size_t i = 0; i < cubes_.size(); ++i) {
         painter.save();
         painter.setClipRect(picture);
-        painter.translate(cube.x, cube.y);
-        painter.scale(cube.scale, cube.scale);
-        PaintTileCube(painter, tiles);
+        painter.translate(places[i].x, places[i].y);
+        painter.scale(places[i].scale, places[i].scale);
+        PaintTileCube(painter, cubes_[i]);
         painter.restore();
     }
 }

@@ -3,6 +3,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+
+#include "cube/tile_cube.h"
+
 class QProgressBar;
 
 namespace cubetimer {
@@ -28,6 +32,7 @@ private:
     QProgressBar* ProgressBar1;
     QTimer Timer1;
     QTimer pause_;
+    std::array<TileCube, 5> cubes_;
 };
 
 }  // namespace cubetimer
