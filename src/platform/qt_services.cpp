@@ -1,5 +1,7 @@
 #include "platform/qt_services.h"
 
+#include "platform/file_save.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -7,7 +9,6 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace cubetimer {
@@ -50,14 +51,8 @@ std::string QtServices::saveFileName(const std::string& title, const std::string
 }
 
 bool QtServices::writeTextFile(const std::string& path, const std::string& text) {
-    QSaveFile file(Q(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Not QSaveFile: on a full disk it can commit an empty file and report success.
+    return SaveFileWhole(path, text);
 }
 
 void QtServices::setClipboardText(const std::string& text) {
