@@ -17,6 +17,7 @@
 #include "platform/services.h"
 #include "scramble/contest_sheet.h"
 #include "scramble/scramble_file.h"
+#include "session/key_gate.h"
 #include "session/report.h"
 #include "session/time_text.h"
 #include "ui/about_window.h"
@@ -44,8 +45,6 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
 }
-
-bool IsStartKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 }  // namespace
 
@@ -225,9 +224,9 @@ void MainWindow::wire() {
     tmrcountdown.setInterval(998);
     connect(&tmrcountdown, &QTimer::timeout, this, &MainWindow::tmrcountdown_Timer);
 
-    // Start, Stop and Save act when the key or the button goes down (see eventFilter).
-    cmdstart->installEventFilter(this);
-    Label3->installEventFilter(this);
+    // Start, Stop and Save act when the key or the button goes down, and Enter
+    // reaches Start from every control of the window (see eventFilter).
+    qApp->installEventFilter(this);
 
     connect(cmdpenalty, &QPushButton::clicked, this, &MainWindow::cmdpenalty_Click);
     connect(cmddnf, &QPushButton::clicked, this, &MainWindow::cmddnf_Click);
@@ -265,38 +264,59 @@ void MainWindow::wire() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cmdstart) {
-        switch (event->type()) {
-            case QEvent::KeyPress: {
-                auto* key = static_cast<QKeyEvent*>(event);
-                if (!IsStartKey(key->key())) break;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->window() == this && keyEvent(widget, static_cast<QKeyEvent*>(event))) return true;
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+            if (watched == cmdstart) {
                 // The instant comes first: everything else may take time.
-                const auto at = services_.now();
-                if (!key->isAutoRepeat()) cmdstart_Click(at);
+                cmdstart_Click(EventInstant(services_.now(), static_cast<std::uint32_t>(
+                                                                  static_cast<QInputEvent*>(event)->timestamp())));
                 return true;
             }
-            case QEvent::KeyRelease:
-                // Without this the button would click a second time on release.
-                if (IsStartKey(static_cast<QKeyEvent*>(event)->key())) return true;
-                break;
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick:
-                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                    const auto at = services_.now();
-                    cmdstart_Click(at);
-                    return true;
-                }
-                break;
-            case QEvent::MouseButtonRelease:
-                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
-                break;
-            default: break;
-        }
-    } else if (watched == Label3 && event->type() == QEvent::MouseButtonPress) {
-        services_.openUrl(kSiteUrl);
-        return true;
+            if (watched == Label3 && event->type() == QEvent::MouseButtonPress) {
+                services_.openUrl(kSiteUrl);
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (watched == cmdstart && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
+            break;
+        default: break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::keyEvent(QWidget* receiver, QKeyEvent* key) {
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter && key->key() != Qt::Key_Space) return false;
+    const auto stamp = static_cast<std::uint32_t>(key->timestamp());
+    if (key->type() == QEvent::KeyRelease) {
+        gate_.release(key->key(), stamp, key->isAutoRepeat());
+        // Without this the button would click a second time on release.
+        return receiver == cmdstart;
+    }
+    // Read before anything else runs: the gate and the handler may take time.
+    const auto at = EventInstant(services_.now(), stamp);
+    const bool acts = gate_.press(key->key(), stamp, key->isAutoRepeat());
+    // Space works the focused control; Enter the default button, unless another
+    // push button has the focus and takes it itself.
+    const bool forStart = receiver == cmdstart || (enter && !qobject_cast<QPushButton*>(receiver));
+    if (!forStart || !cmdstart->isEnabled()) return false;
+    if (acts) cmdstart_Click(at);
+    return true;
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // Keys released while another window has the keyboard are never seen here.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) gate_.forgetHeldKeys();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {

@@ -10,10 +10,12 @@
 #include "cube/net_cube.h"
 #include "cube/tile_cube.h"
 #include "scramble/supply.h"
+#include "session/key_gate.h"
 #include "session/session.h"
 #include "session/solve_cycle.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -73,9 +75,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Space and Enter for Start; true when the event is used up.
+    bool keyEvent(QWidget* receiver, QKeyEvent* key);
     void buildControls();
     void buildCubeRegion();
     void wire();
@@ -100,6 +105,7 @@ private:
     NetCube net_;
     TileCube tiles_;
     DetailsWindow* details_ = nullptr;
+    KeyGate gate_;
 
     QTimer Timer1;
     QTimer tmrcountdown;

@@ -39,21 +39,55 @@ TEST(TimingTest, StartStopSaveRecordTheSolveAndReturnToReady) {
     EXPECT_TRUE(h.services.messages.empty());
 }
 
-TEST(TimingTest, StopIsTakenWhenTheKeyGoesDownAndHeldKeysRepeatNothing) {
-    Harness h;
-    h.press();
-    h.services.clock += 10s;
-    for (bool repeat : {false, true, true, true}) {
-        QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
-        QApplication::sendEvent(h.start(), &down);
-        h.services.clock += 100ms;
+// What a busy X server sends for a held key: release and press pairs with one
+// stamp, some without the toolkit's repeat flag, and a late real release.
+void HoldKey(QWidget* target, Qt::Key key, std::uint32_t downAt, std::uint32_t upAt, bool flagged) {
+    auto send = [target, key](QEvent::Type type, std::uint32_t at, bool repeat) {
+        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"),
+                        repeat);
+        event.setTimestamp(at);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::KeyPress, downAt, false);
+    for (std::uint32_t at = downAt + 100; at < upAt; at += 33) {
+        send(QEvent::KeyRelease, at, flagged);
+        send(QEvent::KeyPress, at, flagged);
     }
-    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    QApplication::sendEvent(h.start(), &up);
-    EXPECT_EQ(h.start()->text(), "Save");
-    EXPECT_DOUBLE_EQ(h.window->cycle().pending(), 10.0);
-    QTest::keyClick(h.start(), Qt::Key_Return);  // Enter works the button too
-    EXPECT_EQ(h.rows(), QStringList{"00:10.00"});
+    send(QEvent::KeyRelease, upAt, false);
+}
+
+std::uint32_t StampOf(std::chrono::steady_clock::time_point at) {
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch()).count());
+}
+
+TEST(TimingTest, HeldKeysActOncePerPressAndTheInstantsComeFromTheEvents) {
+    for (bool flagged : {true, false}) {
+        Harness h;
+        const auto base = h.services.clock;
+        const std::uint32_t t0 = StampOf(base);
+        // Each hold is handled two seconds after it ended: the events' own
+        // stamps, not the handling, are the instants.
+        auto hold = [&](Qt::Key key, std::uint32_t down, std::uint32_t up) {
+            h.services.clock = base + std::chrono::milliseconds(up) + 2s;
+            HoldKey(h.start(), key, t0 + down, t0 + up, flagged);
+        };
+        hold(Qt::Key_Space, 0, 900);
+        EXPECT_EQ(h.start()->text(), "Stop") << flagged;
+        hold(Qt::Key_Return, 10'123, 11'500);
+        EXPECT_EQ(h.start()->text(), "Save") << flagged;
+        EXPECT_DOUBLE_EQ(h.window->cycle().pending(), 10.123) << flagged;
+        hold(Qt::Key_Space, 13'000, 14'000);
+        EXPECT_EQ(h.rows(), QStringList{"00:10.12"}) << flagged;
+        EXPECT_EQ(h.start()->text(), "Start") << flagged;
+    }
+}
+
+TEST(TimingTest, StampsOnAnotherClockFallBackToTheClock) {
+    Harness h;
+    HoldKey(h.start(), Qt::Key_Space, 500, 600, false);
+    h.services.clock += 4s;
+    HoldKey(h.start(), Qt::Key_Space, 700, 800, false);
+    EXPECT_DOUBLE_EQ(h.window->cycle().pending(), 4.0);
 }
 
 TEST(TimingTest, CountdownBeepsStartsByItselfAndCanBeAborted) {
