@@ -1,0 +1,152 @@
+// How far a recorded solve is from the interval between its two key presses,
+// in the real window on a real X server. A driver thread presses the space
+// bar through the server's test extension at known instants, like a keyboard,
+// and reads the stopped solve back in milliseconds. With --nice N the window's
+// threads run at that niceness while the driver keeps its own, as a busy
+// desktop treats a background program.
+#include <QApplication>
+#include <QMetaObject>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <thread>
+#include <type_traits>
+#include <vector>
+
+#include "platform/qt_services.h"
+#include "ui/main_window.h"
+
+// Last: its macros (None, Bool, Status) would rename the names above.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using cubetimer::SolveCycle;
+
+class AnsweringServices : public cubetimer::QtServices {
+public:
+    Answer message(const std::string&, const std::string& title, Icon, Buttons) override {
+        return title == "Warning" ? Answer::Yes : Answer::No;
+    }
+};
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+class Driver {
+public:
+    Driver(cubetimer::MainWindow& window, int solves) : window_(window), solves_(solves) {}
+
+    // The signed errors in ms, recorded minus pressed; empty when X failed.
+    std::vector<double> run() {
+        Display* x = XOpenDisplay(nullptr);
+        if (!x) return {};
+        space_ = XKeysymToKeycode(x, XK_space);
+        XSetInputFocus(x, static_cast<Window>(onWindow([this] { return window_.winId(); })), RevertToParent,
+                       CurrentTime);
+        XSync(x, False);
+        std::mt19937 engine(5);
+        std::uniform_int_distribution<int> solveMs(700, 1900);
+        std::vector<double> errors;
+        for (int solve = 0; solve < solves_; ++solve) {
+            if (state() == SolveCycle::State::Ended) onWindow([this] { window_.cmdreset_Click(); return 0; });
+            waitFor(SolveCycle::State::Ready);
+            const auto started = press(x);
+            waitFor(SolveCycle::State::Timing);
+            std::this_thread::sleep_until(started + std::chrono::milliseconds(solveMs(engine)));
+            const auto stopped = press(x);
+            waitFor(SolveCycle::State::Waiting);
+            const double recorded = onWindow([this] { return window_.cycle().pending(); });
+            errors.push_back(recorded * 1000.0 - Ms(stopped - started));
+            press(x);  // Save
+        }
+        XCloseDisplay(x);
+        return errors;
+    }
+
+private:
+    template <typename F>
+    std::invoke_result_t<F> onWindow(F f) {
+        std::invoke_result_t<F> result{};
+        QMetaObject::invokeMethod(&window_, [&] { result = f(); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
+    SolveCycle::State state() { return onWindow([this] { return window_.cycle().state(); }); }
+    void waitFor(SolveCycle::State wanted) {
+        while (state() != wanted) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // A 50-ms tap and 50 ms with the key up, as fingers do; a release and a
+    // press within one millisecond are the server's own repeat. The instant
+    // is the middle of sending the press and the server's answer that it has it.
+    Clock::time_point press(Display* x) {
+        const auto before = Clock::now();
+        XTestFakeKeyEvent(x, space_, True, 0);
+        XSync(x, False);
+        const auto at = before + (Clock::now() - before) / 2;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        XTestFakeKeyEvent(x, space_, False, 0);
+        XSync(x, False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return at;
+    }
+
+    cubetimer::MainWindow& window_;
+    int solves_;
+    KeyCode space_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    int niceness = 0;
+    const char* label = "idle";
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--nice") == 0) niceness = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--label") == 0) label = argv[++i];
+    }
+    std::vector<double> errors;
+    std::atomic<cubetimer::MainWindow*> shown{nullptr};
+    std::thread driver([&] {
+        // Started before the toolkit's threads, so it keeps this niceness.
+        while (!shown.load()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        errors = Driver(*shown.load(), 20).run();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    // Niceness is per thread on Linux; threads made from here on inherit it.
+    if (niceness != 0) setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), niceness);
+
+    QApplication app(argc, argv);
+    AnsweringServices services;
+    std::mt19937_64 engine(9);
+    cubetimer::MainWindow window(services, [&engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); });
+    window.show();
+    window.activateWindow();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    shown.store(&window);
+    app.exec();
+    driver.join();
+    if (errors.empty()) {
+        std::fprintf(stderr, "stop_error: no X display to press keys on\n");
+        return 1;
+    }
+    std::vector<double> sizes(errors.size());
+    std::transform(errors.begin(), errors.end(), sizes.begin(), [](double e) { return std::fabs(e); });
+    std::sort(sizes.begin(), sizes.end());
+    const auto worst = std::max_element(errors.begin(), errors.end(),
+                                        [](double a, double b) { return std::fabs(a) < std::fabs(b); });
+    std::printf("stop_error_ms %s: median=%.1f worst=%+.1f (|error|, n=%zu, goal: within 5)\n", label,
+                sizes[sizes.size() / 2], *worst, sizes.size());
+    return 0;
+}

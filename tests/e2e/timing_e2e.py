@@ -1,0 +1,194 @@
+#!/usr/bin/python3
+"""Times real solves with the real program, as a cuber's keyboard would.
+
+Keys and clicks go through the X server's test extension, so the server stamps
+and auto-repeats them like a keyboard's; every step waits for what the program
+shows through its accessibility tree (the Start button's caption, a window)
+before the next one, so a busy machine slows the test down but never puts it
+out of step. Usage: timing_e2e.py HOLD_SECONDS
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from Xlib import X, XK, display
+from Xlib.ext import xtest
+
+HOLD = float(sys.argv[1])  # how long every key is held down
+PATIENCE = 60.0  # upper bound for any one step on a loaded machine
+MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
+
+x = display.Display()
+
+
+def wait_for(what, check, patience=PATIENCE, give_up=True):
+    deadline = time.monotonic() + patience
+    while time.monotonic() < deadline:
+        try:
+            found = check()
+        except Exception:  # the tree is still being built or torn down
+            found = None
+        if found:
+            return found
+        time.sleep(0.02)
+    if give_up:
+        sys.exit(f"gave up waiting for {what}")
+    return None
+
+
+def find(root, role, name):
+    return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and o.name == name)
+
+
+def frame(title):
+    """The shown window with this title, None while there is none."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "quorvanta-timer":
+            for child in app:
+                if (child is not None and child.name == title
+                        and child.getState().contains(pyatspi.STATE_SHOWING)):
+                    return child
+    return None
+
+
+def key_down(name, down):
+    """Sends one key edge; returns the instant the server stamped it, within a few ms."""
+    code = x.keysym_to_keycode(XK.string_to_keysym(name))
+    before = time.monotonic()
+    xtest.fake_input(x, X.KeyPress if down else X.KeyRelease, code)
+    x.sync()
+    return (before + time.monotonic()) / 2
+
+
+def hold(name):
+    at = key_down(name, True)
+    time.sleep(HOLD)
+    key_down(name, False)
+    return at
+
+
+def click(widget):
+    box = widget.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xtest.fake_input(x, X.MotionNotify, x=box.x + box.width // 2, y=box.y + box.height // 2)
+    xtest.fake_input(x, X.ButtonPress, 1)
+    xtest.fake_input(x, X.ButtonRelease, 1)
+    x.sync()
+
+
+def focus(title):
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                            capture_output=True, text=True).stdout.split()
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+
+
+main = wait_for("the main window", lambda: frame(MAIN_TITLE))
+start = wait_for("the Start button", lambda: find(main, "push button", "Start"))
+button = {name: find(main, "push button", name) for name in ("+2", "DNF", "Discard", "Reset", "Details")}
+focus(MAIN_TITLE)
+
+
+def caption(text):
+    wait_for(f'Start to read "{text}"', lambda: start.name == text)
+
+
+def timed_solve(seconds):
+    """Starts and stops a solve; returns the key-down interval in ms."""
+    caption("Start")
+    began = hold("space")
+    caption("Stop")
+    time.sleep(max(0.0, began + seconds - time.monotonic()))
+    stopped = hold("space")
+    caption("Save")
+    return round((stopped - began) * 1000)
+
+
+expected = []
+for seconds in (1.2, 2.1, 0.7):
+    expected.append(timed_solve(seconds))
+    hold("Return")  # Save
+expected.append(timed_solve(1.5) + 2000)
+click(button["+2"])
+timed_solve(0.5)
+click(button["Discard"])
+timed_solve(0.9)
+click(button["DNF"])
+caption("Start")
+
+
+def clipboard():
+    # Bytes: the report's own CR LF line ends are part of what is checked.
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True).stdout.decode()
+
+
+def copied_report():
+    text = clipboard()
+    return text if text.startswith("##--") else None
+
+
+def copy_report():
+    click(button["Details"])
+    details = wait_for("the details window", lambda: frame("Session details"))
+    subprocess.run(["xclip", "-selection", "clipboard"], input="(nothing copied)", text=True, check=True)
+    wait_for("the clipboard to be cleared", lambda: clipboard() == "(nothing copied)")
+    copy = wait_for("Copy to clipboard", lambda: find(details, "push button", "Copy to clipboard"))
+    # A click may reach a window that a busy machine is still placing;
+    # copying again does no harm.
+    deadline = time.monotonic() + PATIENCE
+    report = None
+    while report is None and time.monotonic() < deadline:
+        click(copy)
+        report = wait_for("the report on the clipboard", copied_report, patience=5.0, give_up=False)
+    if report is None:
+        sys.exit("gave up waiting for the report on the clipboard")
+    click(find(details, "push button", "Ok"))
+    wait_for("the details window to close", lambda: frame("Session details") is None)
+    return report
+
+
+report = copy_report()
+print(report)
+
+failures = []
+rows = {}
+for line in report.splitlines():
+    fields = line.split()
+    if len(fields) >= 2 and fields[0].endswith(")") and fields[0][:-1].isdigit():
+        rows[int(fields[0][:-1])] = fields[1]
+
+
+def seconds_of(text):
+    minutes, secs = text.split(":")
+    return int(minutes) * 60 + float(secs)
+
+
+for number, want in enumerate(expected, start=1):
+    got = rows.get(number)
+    if got is None or got == "DNF":
+        failures.append(f"solve {number} is missing")
+        continue
+    off = abs(round(seconds_of(got) * 1000) - want)
+    print(f"solve {number}: recorded {got}, key-down interval {want} ms, off by {off} ms")
+    if off > 30:
+        failures.append(f"solve {number} is off by {off} ms")
+if rows.get(5) != "DNF":
+    failures.append("row 5 is not the DNF")
+if len(rows) != 5:
+    failures.append(f"expected five solve rows, found {len(rows)}")
+if "Worst: DNF" not in report:
+    failures.append("worst is not the DNF")
+
+# Reset, confirmed with Enter (Yes is the default), leaves the bare header.
+click(button["Reset"])
+wait_for("the reset question", lambda: frame("Warning"))
+focus("Warning")
+hold("Return")
+wait_for("the reset question to close", lambda: frame("Warning") is None)
+after_reset = copy_report()
+if after_reset != "##--  Quorvanta Rubik's Timer Details  --##\r\n\r\n":
+    failures.append(f"the report after the reset is not the bare header: {after_reset!r}")
+caption("Start")
+
+for failure in failures:
+    print(failure)
+sys.exit(1 if failures else 0)
