@@ -353,7 +353,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
             setCorrectionsEnabled(true);
             break;
         case SolveCycle::State::Waiting:
-            settle(cycle_.pending());
+            settle(cycle_.pending(), true);
             break;
         case SolveCycle::State::Ended: break;
     }
@@ -389,7 +389,7 @@ void MainWindow::cmddiscard_Click() {
     if (cycle_.state() == SolveCycle::State::Waiting) settle(std::nullopt);
 }
 
-void MainWindow::settle(std::optional<double> value) {
+void MainWindow::settle(std::optional<double> value, bool bySave) {
     Session::Outcome outcome = Session::Outcome::Recorded;
     if (value) {
         outcome = session_.RecordSolve(*value, supply_.current());
@@ -405,7 +405,9 @@ void MainWindow::settle(std::optional<double> value) {
     }
     setCorrectionsEnabled(false);
     setBetweenSolvesEnabled(true);
-    cmdstart->setText(QStringLiteral("Start"));
+    // Save reads "Start" before the end of a session is announced, "+2" and
+    // "DNF" only once the solve is recorded.
+    if (bySave) cmdstart->setText(QStringLiteral("Start"));
     bool showResults = false;
     if (value) {
         opt5->setEnabled(false);
@@ -419,7 +421,17 @@ void MainWindow::settle(std::optional<double> value) {
         refreshResults();
     }
     cycle_.settle(outcome == Session::Outcome::SessionEnded);
-    if (showResults) cmddetails_Click();
+    if (showResults) {
+        // The rest waits for the report to be closed, as the question did.
+        cmddetails_Click();
+        connect(details_, &QDialog::finished, this, &MainWindow::readyForNextSolve, Qt::SingleShotConnection);
+    } else {
+        readyForNextSolve();
+    }
+}
+
+void MainWindow::readyForNextSolve() {
+    cmdstart->setText(QStringLiteral("Start"));
     lbltime->setText(Q(ZeroDisplay(mark_)));
     showScramble(getscramble());
     ReturnFocus();

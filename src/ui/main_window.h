@@ -90,7 +90,9 @@ private:
     void setBetweenSolvesEnabled(bool enabled);
     // Records the waiting solve (a time or kDnf) or, with no value, drops it.
     // A second DNF is refused and the solve keeps waiting.
-    void settle(std::optional<double> value);
+    // Records the waiting solve (nothing for Discard); bySave for Save itself.
+    void settle(std::optional<double> value, bool bySave = false);
+    void readyForNextSolve();
     void refreshResults();
     void showScramble(const std::string& text);
     void cubeChanged();

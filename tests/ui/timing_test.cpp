@@ -114,19 +114,53 @@ TEST(TimingTest, CountdownBeepsStartsByItselfAndCanBeAborted) {
     h.expectReady();
 }
 
-TEST(TimingTest, FullSessionAsksAndOpensTheDetails) {
+// The last solve: recorded, then the question, then the report; the display
+// and the next scramble wait until the report is closed.
+TEST(TimingTest, FullSessionAsksThenShowsTheReportBeforeMovingOn) {
+    struct Case {
+        const char* decision;  // nullptr: Save
+        const char* captionAtQuestion;
+    };
+    for (const Case& c : {Case{nullptr, "Start"}, Case{"cmdpenalty", "Save"}, Case{"cmddnf", "Save"}}) {
+        const std::string name = c.decision ? c.decision : "Save";
+        Harness h;
+        h.click("opt5");
+        for (int seconds : {10, 12, 11, 13}) h.recordSolve(std::chrono::seconds(seconds));
+        h.timeSolve(9s);
+        QString caption;
+        h.services.onMessage = [&] { caption = h.start()->text(); };
+        h.services.answers = {Services::Answer::Yes};
+        const QString scramble = h.text("lblscramble");
+        c.decision ? h.click(c.decision) : h.press();
+        EXPECT_EQ(h.services.messages,
+                  std::vector<std::string>{"Information: The session has ended!\r\nWould you like to see results?"})
+            << name;
+        EXPECT_EQ(caption, c.captionAtQuestion) << name;
+        EXPECT_EQ(h.rows().size(), 5) << name;
+        h.expectEnabled({"cmdstart", "frmscramble"}, false);
+        h.expectEnabled({"frmsession", "lsttime"}, true);
+        auto* details = h.find<DetailsWindow>("frmdetails");
+        ASSERT_TRUE(details->isVisible()) << name;
+        EXPECT_TRUE(details->isModal()) << name;
+        EXPECT_NE(details->report().find(" (full session)\r\n"), std::string::npos) << name;
+        EXPECT_NE(h.text("lbltime"), "00:00.00") << name;
+        EXPECT_EQ(h.text("lblscramble"), scramble) << name;
+
+        QTest::mouseClick(details->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        EXPECT_EQ(h.start()->text() + h.text("lbltime"), "Start00:00.00") << name;
+        EXPECT_NE(h.text("lblscramble"), scramble) << name;
+        // A later closing of the report moves nothing on again.
+        const QString next = h.text("lblscramble");
+        h.click("cmddetails");
+        QTest::mouseClick(details->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        EXPECT_EQ(h.text("lblscramble"), next) << name;
+    }
     Harness h;
     h.click("opt5");
-    h.services.answers = {Services::Answer::Yes};
     for (int seconds : {10, 12, 11, 13, 9}) h.recordSolve(std::chrono::seconds(seconds));
-    EXPECT_EQ(h.services.messages,
-              std::vector<std::string>{"Information: The session has ended!\r\nWould you like to see results?"});
-    h.expectEnabled({"cmdstart", "frmscramble"}, false);
-    h.expectEnabled({"frmsession", "lsttime"}, true);
     EXPECT_EQ(h.text("lblaverage") + h.text("lblstdev"), "Average: 00:11.00Deviation: 1.58");
-    auto* details = h.find<DetailsWindow>("frmdetails");
-    EXPECT_TRUE(details->isVisible());
-    EXPECT_NE(details->report().find("Average: 00:11.00 (full session)\r\n"), std::string::npos);
+    EXPECT_FALSE(h.find<DetailsWindow>("frmdetails")->isVisible());  // answered No
+    EXPECT_EQ(h.text("lbltime"), "00:00.00");
 }
 
 TEST(TimingTest, DetailsCopyAndSaveTheReport) {
