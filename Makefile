@@ -2,14 +2,16 @@
 # make test   install what is missing, build with sanitizers and run every test
 # make bench  build in Release and print the benchmark figures
 # make fuzz   build the scramble-file fuzzer with clang and run it for 60 s
+# make package  build the Debian package in build/package
 # make deps   install the Debian packages the build needs
 
 RELEASE := build/release
 TEST := build/test
 FUZZ := build/fuzz
+PACKAGE := build/package
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps run test bench fuzz release install-check
+.PHONY: deps run test bench fuzz release package install-check
 
 deps:
 	sh scripts/install-deps
@@ -24,7 +26,7 @@ run: deps
 	./$(RELEASE)/quorvanta-timer
 
 test: deps
-	cmake -S . -B $(TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCUBETIMER_SANITIZE=ON
+	cmake -S . -B $(TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCUBETIMER_SANITIZE=ON -DCUBETIMER_WERROR=ON
 	cmake --build $(TEST)
 	cd $(TEST) && ctest --output-on-failure
 
@@ -34,7 +36,11 @@ bench: release
 
 fuzz: deps
 	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-		-DCUBETIMER_TESTS=OFF -DCUBETIMER_FUZZ=ON
+		-DCUBETIMER_TESTS=OFF -DCUBETIMER_FUZZ=ON -DCUBETIMER_WERROR=ON
 	cmake --build $(FUZZ) --target scramble_fuzz
 	mkdir -p $(FUZZ)/corpus
 	./$(FUZZ)/fuzz/scramble_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus fuzz/seeds
+
+package: deps
+	cmake -S . -B $(PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUBETIMER_TESTS=OFF
+	cmake --build $(PACKAGE) --target package
