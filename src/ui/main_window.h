@@ -35,6 +35,8 @@ class TimeDisplay;
 inline constexpr const char* kSiteUrl = "https://quorvanta.example/rubiks-timer";
 inline constexpr int kNarrowWidth = 625;  // the cube region cut off
 inline constexpr int kFullWidth = 938;
+inline constexpr int kWindowHeight = 490;
+inline constexpr int kListRowHeight = 16;
 
 // The working surface: turns presses, ticks and clicks into calls on the
 // session, the solve cycle, the scramble supply and the cube models, and shows
