@@ -15,7 +15,6 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvanta-timer"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvanta Rubik's Timer"));
     QApplication::setDesktopFileName(QStringLiteral("example.quorvanta.RubiksTimer"));
     QApplication::setWindowIcon(cubetimer::ProgramIcon());
 

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -51,6 +52,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setGeometry(15, 6, 60, 24);
     Label2->setCursor(Qt::PointingHandCursor);
+    Frame2->setAccessibleName(QStringLiteral("Ok"));
+    Frame2->setAccessibleDescription(QStringLiteral("Enter or Escape closes the window"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
@@ -67,6 +70,21 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            returnFocus_ = true;
+            accept();
+            break;
+        case Qt::Key_Escape:
+            returnFocus_ = true;
+            reject();
+            break;
+        default: QDialog::keyPressEvent(event);
+    }
 }
 
 }  // namespace cubetimer

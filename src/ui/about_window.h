@@ -7,9 +7,9 @@ class QLabel;
 
 namespace cubetimer {
 
-// The about window. Its one way out is the "Ok" label: a click on the label
-// closes it and gives the focus back to the timer, a click on the frame
-// around the label only closes it.
+// The about window. Its way out is the "Ok" label: a click on the label, or
+// Enter or Escape, closes it and gives the focus back to the timer; a click
+// on the frame around the label only closes it.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
@@ -20,6 +20,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool returnFocus_ = false;

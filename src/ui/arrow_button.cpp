@@ -6,11 +6,16 @@
 
 namespace cubetimer {
 
-ArrowButton::ArrowButton(Kind kind, const QString& name, int index, QWidget* parent)
-    : QWidget(parent), kind_(kind), index_(index) {
+ArrowButton::ArrowButton(Kind kind, const QString& name, int index, const QString& turn, QWidget* parent)
+    : QAbstractButton(parent), kind_(kind), index_(index) {
     setObjectName(name + QString::number(index));
+    setText(turn);
+    setToolTip(turn);
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     resize(sizeHint());
+    // The keyboard's and a screen reader's press; the mouse acts on press, below.
+    connect(this, &QAbstractButton::clicked, this, [this] { emit turned(index_); });
 }
 
 QSize ArrowButton::sizeHint() const {
@@ -49,14 +54,22 @@ void ArrowButton::paintEvent(QPaintEvent*) {
     }
     painter.setPen(Qt::NoPen);
     painter.drawPolygon(arrow);
+    if (hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void ArrowButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit clicked(index_);
+    if (event->button() == Qt::LeftButton) emit turned(index_);
 }
 
+void ArrowButton::mouseReleaseEvent(QMouseEvent*) {}
+
 void ArrowButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit clicked(index_);
+    if (event->button() == Qt::LeftButton) emit turned(index_);
 }
 
 }  // namespace cubetimer

@@ -1,26 +1,28 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace cubetimer {
 
-// A small painted arrow that acts as a button: a click runs its action once,
-// a double click once more.
-class ArrowButton : public QWidget {
+// A small painted arrow that acts as a button: a mouse press runs its action
+// at once, a double click once more; with the focus, space runs it. Its
+// caption names the turn it makes and is read out and shown as its tooltip.
+class ArrowButton : public QAbstractButton {
     Q_OBJECT
 public:
     enum class Kind { Up, Down, Left, Right };
 
-    ArrowButton(Kind kind, const QString& name, int index, QWidget* parent);
+    ArrowButton(Kind kind, const QString& name, int index, const QString& turn, QWidget* parent);
     int index() const { return index_; }
     QSize sizeHint() const override;
 
 signals:
-    void clicked(int index);
+    void turned(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:

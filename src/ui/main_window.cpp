@@ -18,6 +18,7 @@
 #include "session/key_gate.h"
 #include "session/report.h"
 #include "session/time_text.h"
+#include "ui/accessibility.h"
 #include "ui/about_window.h"
 #include "ui/contest_window.h"
 #include "ui/details_window.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
       uniform01_(std::move(uniform01)),
       mark_(services.decimalMark()),
       supply_(uniform01_) {
+    InstallAccessibleViews();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvanta Rubik's Timer 3.0"));
     setCentralWidget(new QWidget(this));
@@ -140,6 +142,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::keyEvent(QWidget* receiver, QKeyEvent* key) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool press = key->type() == QEvent::KeyPress && !key->isAutoRepeat();
+    // F2 edits the selected time; Enter stays with Start, as everywhere.
+    if (receiver == lsttime && key->key() == Qt::Key_F2) {
+        if (press && lsttime->currentItem() && lsttime->currentItem()->isSelected()) lsttime_DblClick(lsttime->currentRow());
+        return true;
+    }
+    if (receiver == Label3 && (enter || key->key() == Qt::Key_Space)) {
+        if (press) services_.openUrl(kSiteUrl);
+        return true;
+    }
     if (!enter && key->key() != Qt::Key_Space) return false;
     const auto stamp = static_cast<std::uint32_t>(key->timestamp());
     if (key->type() == QEvent::KeyRelease) {
@@ -195,6 +207,8 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
             Timer1.stop();
             cmdstart->setText(QStringLiteral("Save"));
             lbltime->setText(Q(cycle_.display(at, mark_)));
+            // Read out once, the stopped time: not the 40 refreshes a second.
+            AnnounceNameChange(lbltime);
             setCorrectionsEnabled(true);
             break;
         case SolveCycle::State::Waiting:
@@ -439,11 +453,14 @@ void MainWindow::showScramble(const std::string& text) { lblscramble->setText(Q(
 void MainWindow::cubeChanged() {
     picCube->update();
     netView->update();
+    AnnounceDescriptionChange(picCube);
+    AnnounceDescriptionChange(netView);
 }
 
 void MainWindow::tileTurn(void (TileCube::*turn)(int), int index) {
     (tiles_.*turn)(index);
     picCube->update();
+    AnnounceDescriptionChange(picCube);
     ReturnFocus();
 }
 

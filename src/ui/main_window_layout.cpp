@@ -73,6 +73,7 @@ void MainWindow::buildControls() {
     Slider1->setTickPosition(QSlider::TicksBelow);
     Slider1->setTickInterval(5);
     Slider1->setGeometry(108, 250, 170, 26);
+    Slider1->setAccessibleName(QStringLiteral("Countdown (s)"));
     lblcountdown = Label(QStringLiteral("lblcountdown"), QStringLiteral("0"), surface, QRect(284, 252, 24, 22));
 
     frmsession = Make<QGroupBox>(QStringLiteral("frmsession"), surface);
@@ -104,6 +105,9 @@ void MainWindow::buildControls() {
     }
     lstindex->setGeometry(8, 284, 36, listHeight);
     lstindex->setEnabled(false);
+    lstindex->setAccessibleName(QStringLiteral("Solve numbers"));
+    lsttime->setAccessibleName(QStringLiteral("Times"));
+    lsttime->setAccessibleDescription(QStringLiteral("F2 or a double click edits the selected time"));
     lsttime->setGeometry(44, 284, 112, listHeight);
 
     frmscramble = Make<QGroupBox>(QStringLiteral("frmscramble"), surface);
@@ -124,6 +128,13 @@ void MainWindow::buildControls() {
     link.setUnderline(true);
     Label3->setFont(link);
     Label3->setCursor(Qt::PointingHandCursor);
+    // Reached with Tab and opened with Enter or space (see keyEvent).
+    Label3->setFocusPolicy(Qt::TabFocus);
+    Label3->setAccessibleDescription(QStringLiteral("Link: opens the web site"));
+
+    // As in a window with a default button: Enter works Start from the other
+    // controls, and a focused push button takes it itself.
+    for (QPushButton* button : surface->findChildren<QPushButton*>()) button->setAutoDefault(button != cmdstart);
 }
 
 void MainWindow::buildCubeRegion() {
@@ -149,24 +160,29 @@ void MainWindow::buildCubeRegion() {
         const char* name;
         Turn turn;
         int index, x, y;
+        const char* caption;
     };
     const Turn front = &TileCube::imgFront_Click, right = &TileCube::imgRight_Click, vert = &TileCube::imgVert_Click;
     const Arrow arrows[] = {
-        {Kind::Up, "imgFront", front, 0, 24, 306},  {Kind::Down, "imgFront", front, 1, 24, 326},
-        {Kind::Up, "imgFront", front, 4, 174, 304}, {Kind::Down, "imgFront", front, 5, 174, 324},
-        {Kind::Up, "imgRight", right, 0, 230, 296}, {Kind::Down, "imgRight", right, 1, 230, 316},
-        {Kind::Up, "imgRight", right, 4, 282, 238}, {Kind::Down, "imgRight", right, 5, 282, 258},
-        {Kind::Left, "imgVert", vert, 0, 258, 324}, {Kind::Right, "imgVert", vert, 1, 281, 324},
+        {Kind::Up, "imgFront", front, 0, 24, 306, "Turn L'"},
+        {Kind::Down, "imgFront", front, 1, 24, 326, "Turn L"},
+        {Kind::Up, "imgFront", front, 4, 174, 304, "Turn R"},
+        {Kind::Down, "imgFront", front, 5, 174, 324, "Turn R'"},
+        {Kind::Up, "imgRight", right, 0, 230, 296, "Turn F'"},
+        {Kind::Down, "imgRight", right, 1, 230, 316, "Turn F"},
+        {Kind::Up, "imgRight", right, 4, 282, 238, "Turn B"},
+        {Kind::Down, "imgRight", right, 5, 282, 258, "Turn B'"},
+        {Kind::Left, "imgVert", vert, 0, 258, 324, "Turn the whole cube as U"},
+        {Kind::Right, "imgVert", vert, 1, 281, 324, "Turn the whole cube as D"},
+        {Kind::Left, "imgZ", &TileCube::imgZ_Click, 0, 876, 0, "Turn the whole cube as B"},
+        {Kind::Right, "imgZ", &TileCube::imgZ_Click, 1, 896, 0, "Turn the whole cube as F"},
     };
     for (const Arrow& a : arrows) {
-        auto* arrow = new ArrowButton(a.kind, QString::fromLatin1(a.name), a.index, picCube);
+        // imgZ stands at the window's top right, the others on the picture.
+        QWidget* parent = a.turn == &TileCube::imgZ_Click ? surface : picCube;
+        auto* arrow = new ArrowButton(a.kind, QString::fromLatin1(a.name), a.index, QString::fromLatin1(a.caption), parent);
         arrow->move(a.x, a.y);
-        connect(arrow, &ArrowButton::clicked, this, [this, turn = a.turn](int index) { tileTurn(turn, index); });
-    }
-    for (int index : {0, 1}) {
-        auto* arrow = new ArrowButton(index == 0 ? Kind::Left : Kind::Right, QStringLiteral("imgZ"), index, surface);
-        arrow->move(index == 0 ? 876 : 900, 0);
-        connect(arrow, &ArrowButton::clicked, this, [this](int i) { tileTurn(&TileCube::imgZ_Click, i); });
+        connect(arrow, &ArrowButton::turned, this, [this, turn = a.turn](int index) { tileTurn(turn, index); });
     }
 }
 

@@ -12,6 +12,7 @@ class NetView : public QWidget {
 public:
     NetView(const NetCube& net, QWidget* parent);
     QSize sizeHint() const override;
+    const NetCube& net() const { return net_; }
     // Top-left corner of a square in the view, at 100% scale.
     static QPoint squareAt(char face, int index);
     static constexpr int kSquare = 25;

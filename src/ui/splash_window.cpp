@@ -23,6 +23,14 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(8, 320, 457, 21);
+    ProgressBar1->setAccessibleName(QStringLiteral("Loading"));
+    // The window is disabled for its closing pause; the bar keeps its colours.
+    QPalette steady = ProgressBar1->palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        steady.setColor(QPalette::Disabled, r, steady.color(QPalette::Active, r));
+    }
+    ProgressBar1->setPalette(steady);
 
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(100);

@@ -13,6 +13,7 @@ class TileView : public QWidget {
 public:
     TileView(const TileCube& tiles, QWidget* parent);
     QSize sizeHint() const override;
+    const TileCube& tiles() const { return tiles_; }
 
 signals:
     void clicked();

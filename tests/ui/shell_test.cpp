@@ -17,14 +17,24 @@ TEST(ShellTest, SplashFillsInTenStepsThenHandsOverAfterAPause) {
     splash.show();
     QSignalSpy finished(&splash, &SplashWindow::finished);
     std::vector<int> steps;
-    QObject::connect(splash.findChild<QProgressBar*>("ProgressBar1"), &QProgressBar::valueChanged,
-                     [&steps](int value) { steps.push_back(value); });
+    auto* bar = splash.findChild<QProgressBar*>("ProgressBar1");
+    // The bar's colour while it fills and during the closing pause, when the
+    // window is disabled.
+    QColor filling, pausing;
+    auto middle = [bar] { return bar->grab().toImage().pixelColor(bar->width() / 2, bar->height() / 2); };
+    QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
+        steps.push_back(value);
+        if (value == 90) filling = middle();
+        if (value == 100) QTimer::singleShot(0, [&] { pausing = splash.isEnabled() ? QColor() : middle(); });
+    });
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(steps, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
     EXPECT_GE(clock.elapsed(), 1900);
     EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(filling.isValid());
+    EXPECT_EQ(pausing, filling);
 }
 
 QDialog* OpenAbout(Harness& h) {

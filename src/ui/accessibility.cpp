@@ -1,0 +1,69 @@
+#include "ui/accessibility.h"
+
+#include <QAccessibleWidget>
+
+#include <functional>
+
+#include "cube/describe.h"
+#include "ui/net_view.h"
+#include "ui/tile_view.h"
+#include "ui/time_display.h"
+
+namespace cubetimer {
+
+namespace {
+
+// A painted widget read as its role, a name and a description worked out
+// when asked, so they are never stale.
+class PaintedWidget : public QAccessibleWidget {
+public:
+    PaintedWidget(QWidget* widget, QAccessible::Role role, std::function<QString()> name,
+                  std::function<QString()> description)
+        : QAccessibleWidget(widget, role), name_(std::move(name)), description_(std::move(description)) {}
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+            case QAccessible::Name: return name_();
+            case QAccessible::Description: return description_();
+            default: return QAccessibleWidget::text(t);
+        }
+    }
+
+private:
+    std::function<QString()> name_, description_;
+};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* display = qobject_cast<TimeDisplay*>(object))
+        return new PaintedWidget(display, QAccessible::StaticText, [display] { return display->text(); },
+                                 [] { return QStringLiteral("Solve time"); });
+    if (auto* view = qobject_cast<TileView*>(object))
+        return new PaintedWidget(view, QAccessible::Graphic, [] { return QStringLiteral("3D cube"); },
+                                 [view] { return Q(DescribeTiles(view->tiles())); });
+    if (auto* view = qobject_cast<NetView*>(object))
+        return new PaintedWidget(view, QAccessible::Graphic, [] { return QStringLiteral("2D cube"); },
+                                 [view] { return Q(DescribeNet(view->net())); });
+    return nullptr;
+}
+
+void Announce(QWidget* widget, QAccessible::Event type) {
+    QAccessibleEvent event(widget, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+void InstallAccessibleViews() {
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void AnnounceNameChange(QWidget* widget) { Announce(widget, QAccessible::NameChanged); }
+void AnnounceDescriptionChange(QWidget* widget) { Announce(widget, QAccessible::DescriptionChanged); }
+
+}  // namespace cubetimer
