@@ -39,7 +39,13 @@ Services::Answer QtServices::message(const std::string& text, const std::string&
 }
 
 std::string QtServices::openFileName(const std::string& title, const std::string& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), Q(title), QString(), Q(filter)).toStdString();
+    QFileDialog dialog(QApplication::activeWindow(), Q(title), QString(), Q(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name that does not exist comes back, so that it is refused in
+    // the program's own words ("File not accessible!"), not the dialog's.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front().toStdString();
 }
 
 std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {

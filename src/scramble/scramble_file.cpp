@@ -26,14 +26,14 @@ ScrambleFile ReadScrambleFile(const std::string& path) {
     if (path.empty() || !fs::is_regular_file(path, error)) return {ScrambleFile::Status::NotAccessible, {}};
     const std::uintmax_t size = fs::file_size(path, error);
     if (error) return {ScrambleFile::Status::NotAccessible, {}};
-    if (size > kMaxScrambleFileBytes) return {ScrambleFile::Status::BadFormat, {}};
+    if (size > kMaxScrambleFileBytes) return {ScrambleFile::Status::TooLarge, {}};
 
     std::ifstream in(path, std::ios::binary);
     if (!in) return {ScrambleFile::Status::NotAccessible, {}};
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return {ScrambleFile::Status::NotAccessible, {}};
     // The file may have grown since it was measured.
-    if (text.size() > kMaxScrambleFileBytes) return {ScrambleFile::Status::BadFormat, {}};
+    if (text.size() > kMaxScrambleFileBytes) return {ScrambleFile::Status::TooLarge, {}};
 
     return CheckScrambleText(std::move(text));
 }

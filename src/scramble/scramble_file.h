@@ -9,7 +9,7 @@ namespace cubetimer {
 inline constexpr std::uintmax_t kMaxScrambleFileBytes = 16u * 1024u * 1024u;
 
 struct ScrambleFile {
-    enum class Status { Ok, NotAccessible, Empty, BadFormat };
+    enum class Status { Ok, NotAccessible, Empty, BadFormat, TooLarge };
     Status status = Status::NotAccessible;
     std::string text;  // the whole text when Ok, without a leading byte-order mark
 };

@@ -48,7 +48,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
     buildControls();
     buildCubeRegion();
     wire();
-    setFixedSize(kFullWidth, kWindowHeight);
+    showCubeRegion(true);
 
     showScramble(getscramble());
     lbltime->setText(Q(ZeroDisplay(mark_)));
@@ -368,6 +368,12 @@ void MainWindow::cmdimport_Click() {
                               Services::Icon::Critical, Services::Buttons::Ok);
             showScramble(getscramble());
             break;
+        case ScrambleFile::Status::TooLarge:
+            // Not a format fault: the file was never read.
+            services_.message("File is too large! Random scrambles will be generated.", "ERROR",
+                              Services::Icon::Critical, Services::Buttons::Ok);
+            showScramble(getscramble());
+            break;
         case ScrambleFile::Status::Ok:
             showScramble(getscramble());
             break;
@@ -399,8 +405,21 @@ void MainWindow::opt3d_Click() {
 }
 
 void MainWindow::chkviewcube_Click() {
-    setFixedSize(chkviewcube->isChecked() ? kFullWidth : kNarrowWidth, kWindowHeight);
+    showCubeRegion(chkviewcube->isChecked());
     ReturnFocus();
+}
+
+void MainWindow::showCubeRegion(bool shown) {
+    const int width = shown ? kFullWidth : kNarrowWidth;
+    setFixedSize(width, kWindowHeight);
+    // The narrow window ends 5 px into the region: nothing of it may show
+    // there, and hidden controls leave the Tab order too.
+    for (QWidget* control : {static_cast<QWidget*>(opt3d), static_cast<QWidget*>(opt2d),
+                             findChild<QWidget*>(QStringLiteral("imgZ0")), findChild<QWidget*>(QStringLiteral("imgZ1"))})
+        control->setVisible(shown);
+    picCube->setVisible(shown && opt3d->isChecked());
+    netView->setVisible(shown && opt2d->isChecked());
+    lbltime->move((width - lbltime->width()) / 2, lbltime->y());
 }
 
 std::string MainWindow::getscramble() {

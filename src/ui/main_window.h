@@ -95,6 +95,8 @@ private:
     // Records the waiting solve (nothing for Discard); bySave for Save itself.
     void settle(std::optional<double> value, bool bySave = false);
     void readyForNextSolve();
+    // Widens the window to the cube region or narrows it to the controls.
+    void showCubeRegion(bool shown);
     void refreshResults();
     void showScramble(const std::string& text);
     void cubeChanged();

@@ -32,9 +32,10 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 void MainWindow::buildControls() {
     QWidget* surface = centralWidget();
 
-    // Centred over the controls, no wider than the longest time: it is repainted 40 times a second.
+    // Centred across the window by showCubeRegion. No wider than the longest
+    // time, since it is repainted 40 times a second, and clear of "3D Cube" at 620.
     lbltime = Make<TimeDisplay>(QStringLiteral("lbltime"), surface);
-    lbltime->setGeometry(150, 4, 320, 64);
+    lbltime->setGeometry(162, 4, 300, 64);
     QFont timeFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     timeFont.setPointSize(36);
     timeFont.setBold(true);

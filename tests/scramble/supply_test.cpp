@@ -83,7 +83,7 @@ TEST_F(SupplyTest, ChecksFilesBeforeTakingThem) {
         {Write("digit.txt", "R3\r\n"), Status::BadFormat},
         {Write("nul.txt", std::string("R U\0", 4)), Status::BadFormat},
         {Write("utf8.txt", "R U\xC3\x28\r\n"), Status::BadFormat},
-        {Write("huge.txt", std::string(kMaxScrambleFileBytes + 1, 'R')), Status::BadFormat},
+        {Write("huge.txt", std::string(kMaxScrambleFileBytes + 1, 'R')), Status::TooLarge},
         {Write("good.txt", "R U2 F'\r\n"), Status::Ok},
     };
     for (const auto& [path, status] : cases) EXPECT_EQ(ReadScrambleFile(path).status, status) << path;

@@ -40,8 +40,22 @@ TEST(CubeViewTest, ViewsShowTheScrambleAtAnyScale) {
     h.click("opt2d");
     EXPECT_FALSE(h.find("picCube")->isVisible());
     EXPECT_TRUE(h.find("netview")->isVisible());
+    // The time display stays centred, and the narrow window shows no edge of
+    // the cube region: its right margin is the bare window.
+    auto offCentre = [&h] {
+        const QRect time = h.find("lbltime")->geometry();
+        return std::abs(2 * time.x() + time.width() - h.window->width());
+    };
+    EXPECT_LE(offCentre(), 1);
     h.click("chkviewcube");
     EXPECT_EQ(h.window->width(), 625);
+    EXPECT_LE(offCentre(), 1);
+    const QImage narrow = h.window->grab().toImage();
+    const QColor ground = h.window->palette().color(QPalette::Window);
+    int marked = 0;
+    for (int x = 613; x < 625; ++x)
+        for (int y = 0; y < narrow.height(); ++y) marked += narrow.pixelColor(x, y) != ground;
+    EXPECT_EQ(marked, 0);
     h.click("chkviewcube");
     EXPECT_EQ(h.window->width(), 938);
     EXPECT_TRUE(h.find("netview")->isVisible());

@@ -27,8 +27,9 @@ namespace cubetimer {
 // Answers every question the windows ask, and remembers what they asked.
 class FakeServices : public Services {
 public:
-    Answer message(const std::string& text, const std::string& title, Icon, Buttons buttons) override {
+    Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override {
         messages.push_back(title + ": " + text);
+        icons.push_back(icon);
         if (onMessage) onMessage();
         if (buttons == Buttons::Ok) return Answer::Ok;
         const Answer answer = answers.empty() ? Answer::No : answers.front();
@@ -50,6 +51,7 @@ public:
     std::string dateText() override { return "06/12/2026"; }
 
     std::vector<std::string> messages;  // "Title: text"
+    std::vector<Icon> icons;            // one per message
     std::function<void()> onMessage;
     std::deque<Answer> answers;  // for Yes/No questions; No when none is left
     std::string openName, saveName, clipboard;

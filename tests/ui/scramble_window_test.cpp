@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -33,20 +34,32 @@ TEST(ScrambleWindowTest, ImportedLinesComeFirstThenRandomScrambles) {
     h.click("cmdnewscramble");
     EXPECT_EQ(h.text("lblscramble").size(), 75);
     EXPECT_EQ(h.services.messages.size(), 1u);  // only the reset question
+
+    // A file with lone CR line ends, as some editors write them.
+    Import(h, "cr.txt", "R U\rF2 D\r");
+    EXPECT_EQ(h.text("lblscramble"), "R U ");
+    h.click("cmdnewscramble");
+    EXPECT_EQ(h.text("lblscramble"), "F2 D ");
 }
 
 TEST(ScrambleWindowTest, EachFailedImportSaysWhy) {
-    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"missing.txt", "missing", "ERROR: File not accessible!", false},
-        {"empty.txt", "", "ERROR: File is empty! Random scrambles will be generated.", false},
-        {"lower.txt", "R U\r\nr\r\n", "ERROR: Incorrect file format! Random scrambles will be generated.", true},
-        {"short.txt", "R\r\n", "Info: No more scrambles imported! Random scrambles will be generated.", true},
+    using Icon = Services::Icon;
+    const std::tuple<const char*, std::string, const char*, Icon, bool> cases[] = {
+        {"missing.txt", "missing", "ERROR: File not accessible!", Icon::Critical, false},
+        {"empty.txt", "", "ERROR: File is empty! Random scrambles will be generated.", Icon::Critical, false},
+        {"lower.txt", "R U\r\nr\r\n", "ERROR: Incorrect file format! Random scrambles will be generated.",
+         Icon::Critical, true},
+        {"huge.txt", std::string(kMaxScrambleFileBytes + 1, 'R'),
+         "ERROR: File is too large! Random scrambles will be generated.", Icon::Critical, true},
+        {"short.txt", "R\r\n", "Info: No more scrambles imported! Random scrambles will be generated.",
+         Icon::Warning, true},
     };
-    for (const auto& [name, bytes, message, newScramble] : cases) {
+    for (const auto& [name, bytes, message, icon, newScramble] : cases) {
         Harness h;
         const QString before = h.text("lblscramble");
         Import(h, name, bytes);
         EXPECT_EQ(h.services.messages, std::vector<std::string>{message});
+        EXPECT_EQ(h.services.icons, std::vector<Icon>{icon}) << name;
         EXPECT_EQ(h.text("lblscramble") != before, newScramble) << name;
         EXPECT_FALSE(h.window->supply().importing());
         EXPECT_TRUE(h.start()->hasFocus());
@@ -65,7 +78,11 @@ TEST(ScrambleWindowTest, ContestSheetLeavesScrambleCubeAndSessionAlone) {
     EXPECT_EQ(QString::fromStdString(h.services.clipboard).replace("\r\n", "\n"),
               window->findChild<QPlainTextEdit*>("RichTextBox1")->toPlainText());
     EXPECT_EQ(std::count(h.services.clipboard.begin(), h.services.clipboard.end(), '\n'), 13);
-    EXPECT_TRUE(window->findChild<QLabel*>("Label1")->isVisible());
+    // All 13 lines in view at once, and the label's text whole in its 13 px.
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("RichTextBox1")->verticalScrollBar()->maximum(), 0);
+    auto* copied = window->findChild<QLabel*>("Label1");
+    EXPECT_TRUE(copied->isVisible());
+    EXPECT_LE(copied->sizeHint().height(), copied->height());
     QTest::mouseClick(window->findChild<QPushButton*>("cmdclose"), Qt::LeftButton);
     Harness::flushDeletes();
     EXPECT_EQ(h.window->findChild<QDialog*>("frmscrambles"), nullptr);
