@@ -2,6 +2,8 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "cube/tile_picture.h"
 #include "fake_services.h"
 #include "ui/net_view.h"
@@ -32,6 +34,31 @@ void ExpectViewsShowTheModels(const Harness& h, qreal ratio) {
         for (int i = 0; i < 9; ++i)
             EXPECT_EQ(net.pixelColor(NetView::squareAt(face, i) + QPoint(12, 12)), ToQ(NetRgb(h.window->net().colour(face, i))))
                 << face << i;
+}
+
+// The net after the scramble "R", read at the squares' places in the window
+// (lefts and tops in twips, 15 to a pixel): U and F keep their left two
+// columns, U's right column turns green and F's yellow, R stays red.
+TEST(CubeViewTest, TheNetShowsTheScrambleJustHandedOut) {
+    Harness h;
+    h.services.openName = ::testing::TempDir() + "r.txt";
+    std::ofstream(h.services.openName, std::ios::binary) << "R \r\n";  // a line of one character is no scramble
+    h.click("cmdimport");
+    ASSERT_EQ(h.text("lblscramble"), "R  ");
+    h.click("opt2d");
+    const QImage window = h.window->grab().toImage();
+    auto at = [&window](int leftTwips, int topTwips) { return window.pixelColor(leftTwips / 15 + 12, topTwips / 15 + 12); };
+    const QColor white = ToQ(NetRgb(Colour::White)), green = ToQ(NetRgb(Colour::Green)),
+                 yellow = ToQ(NetRgb(Colour::Yellow)), red = ToQ(NetRgb(Colour::Red));
+    const int columns[] = {10500, 10860, 11220}, rightColumns[] = {11640, 12000, 12360};
+    for (int row : {0, 1, 2}) {
+        const int upTop = 2700 + 360 * row, frontTop = 3840 + 360 * row;
+        for (int column : {0, 1, 2}) {
+            EXPECT_EQ(at(columns[column], upTop), column == 2 ? green : white) << "U row " << row << " column " << column;
+            EXPECT_EQ(at(columns[column], frontTop), column == 2 ? yellow : green) << "F row " << row << " column " << column;
+            EXPECT_EQ(at(rightColumns[column], upTop), red) << "R row " << row << " column " << column;
+        }
+    }
 }
 
 TEST(CubeViewTest, ViewsShowTheScrambleAtAnyScale) {
