@@ -54,19 +54,6 @@ TEST(CorrectionsTest, SecondDnfIsRefusedAndTheSolveKeepsWaiting) {
     EXPECT_EQ(h.rows(), (QStringList{"DNF", "00:11.00"}));
 }
 
-TEST(CorrectionsTest, PenaltyThatFillsTheSessionAsksBeforeTheDisplayResets) {
-    Harness h;
-    h.click("opt5");
-    for (int i = 0; i < 4; ++i) h.recordSolve(10s);
-    h.timeSolve(12s);
-    QString displayAtQuestion;
-    h.services.onMessage = [&] { displayAtQuestion = h.text("lbltime"); };
-    h.click("cmdpenalty");
-    EXPECT_EQ(displayAtQuestion, "00:12.00");
-    EXPECT_EQ(h.text("lbltime"), "00:00.00");
-    EXPECT_EQ(h.rows().last(), "00:14.00");
-}
-
 TEST(CorrectionsTest, ResetAsksThenEmptiesTheSession) {
     Harness h;
     h.click("opt5");

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fake_services.h"
 #include "ui/details_window.h"
 #include "ui/splash_window.h"
@@ -43,23 +45,29 @@ QDialog* OpenAbout(Harness& h) {
     return h.window->findChild<QDialog*>("frmabout");
 }
 
-TEST(ShellTest, AboutClosesByItsOkLabelOrItsFrame) {
-    Harness h;
-    QDialog* about = OpenAbout(h);
-    ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Quorvanta Rubik's Timer 3.0");
-    h.find("Slider1")->setFocus();
-    QTest::mouseClick(about->findChild<QLabel*>("Label2"), Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_TRUE(h.start()->hasFocus());
-
-    about = OpenAbout(h);
-    ASSERT_NE(about, nullptr);
-    h.find("Slider1")->setFocus();
-    QTest::mouseClick(about->findChild<QFrame*>("Frame2"), Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_TRUE(h.find("Slider1")->hasFocus());
+// About closes by its "Ok" label, Enter or Escape, each giving the focus back
+// to Start, or by the frame around the label, which leaves the focus alone.
+TEST(ShellTest, AboutClosesByItsOkLabelItsFrameOrTheKeyboard) {
+    using Close = std::function<void(QDialog*)>;
+    const std::tuple<const char*, Close, bool> ways[] = {
+        {"Ok", [](QDialog* a) { QTest::mouseClick(a->findChild<QLabel*>("Label2"), Qt::LeftButton); }, true},
+        {"frame", [](QDialog* a) { QTest::mouseClick(a->findChild<QFrame*>("Frame2"), Qt::LeftButton, {}, QPoint(3, 3)); },
+         false},
+        {"Return", [](QDialog* a) { QTest::keyClick(a, Qt::Key_Return); }, true},
+        {"Enter", [](QDialog* a) { QTest::keyClick(a, Qt::Key_Enter, Qt::KeypadModifier); }, true},
+        {"Escape", [](QDialog* a) { QTest::keyClick(a, Qt::Key_Escape); }, true},
+    };
+    for (const auto& [way, close, focusBack] : ways) {
+        Harness h;
+        QDialog* about = OpenAbout(h);
+        ASSERT_NE(about, nullptr);
+        EXPECT_TRUE(about->isVisible());
+        EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Quorvanta Rubik's Timer 3.0");
+        h.find("Slider1")->setFocus();
+        close(about);
+        EXPECT_FALSE(about->isVisible()) << way;
+        EXPECT_EQ(h.start()->hasFocus(), focusBack) << way;
+    }
 }
 
 TEST(ShellTest, LinkOpensTheSiteAndExitDuringASolveEndsAtOnce) {

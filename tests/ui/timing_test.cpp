@@ -82,14 +82,6 @@ TEST(TimingTest, HeldKeysActOncePerPressAndTheInstantsComeFromTheEvents) {
     }
 }
 
-TEST(TimingTest, StampsOnAnotherClockFallBackToTheClock) {
-    Harness h;
-    HoldKey(h.start(), Qt::Key_Space, 500, 600, false);
-    h.services.clock += 4s;
-    HoldKey(h.start(), Qt::Key_Space, 700, 800, false);
-    EXPECT_DOUBLE_EQ(h.window->cycle().pending(), 4.0);
-}
-
 TEST(TimingTest, CountdownBeepsStartsByItselfAndCanBeAborted) {
     Harness h;
     h.find<QSlider>("Slider1")->setValue(2);
