@@ -33,18 +33,16 @@ private:
     std::function<QString()> name_, description_;
 };
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* display = qobject_cast<TimeDisplay*>(object))
         return new PaintedWidget(display, QAccessible::StaticText, [display] { return display->text(); },
                                  [] { return QStringLiteral("Solve time"); });
     if (auto* view = qobject_cast<TileView*>(object))
         return new PaintedWidget(view, QAccessible::Graphic, [] { return QStringLiteral("3D cube"); },
-                                 [view] { return Q(DescribeTiles(view->tiles())); });
+                                 [view] { return QString::fromStdString(DescribeTiles(view->tiles())); });
     if (auto* view = qobject_cast<NetView*>(object))
         return new PaintedWidget(view, QAccessible::Graphic, [] { return QStringLiteral("2D cube"); },
-                                 [view] { return Q(DescribeNet(view->net())); });
+                                 [view] { return QString::fromStdString(DescribeNet(view->net())); });
     return nullptr;
 }
 
