@@ -151,7 +151,6 @@ void MainWindow::buildCubeRegion() {
     picCube->move(620, 76);
     netView = new NetView(net_, surface);
     netView->move(620, 76);
-    netView->hide();
 
     // The arrows below the picture turn layers; imgZ at the window's top right turns the whole cube.
     using Kind = ArrowButton::Kind;
