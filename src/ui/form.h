@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace cubetimer {
+
+// The forms are laid out in twips for a 9-point font at 96 dpi, 15 twips a
+// pixel. A user's larger general or fixed-width font (or a higher font dpi)
+// grows the whole form by the same factor, as "large fonts" grew such forms,
+// so no caption is clipped; at the default font the form keeps its pixels.
+//
+// A form that would outgrow the screen grows only as far as it fits, and its
+// captions and reading fonts shrink with it: smaller than asked, but whole and
+// on the screen.
+
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr double kDesignFontPixels = 12.0;  // 9 pt at 96 dpi
+
+// Factor for a form of designWidth x designHeight pixels, given the pixel
+// heights of the user's general and fixed-width fonts and the screen's
+// available area; never below 1.
+double FormScale(double generalFontPixels, double fixedFontPixels, double designWidth, double designHeight,
+                 double availableWidth, double availableHeight);
+
+class Form {
+public:
+    // `clientTwips`: the window's client area at the default font.
+    explicit Form(QSize clientTwips);
+
+    double scale() const { return scale_; }
+    int px(int twips) const;
+    QRect rect(int left, int top, int width, int height) const;
+    QSize size(int width, int height) const;
+
+    // Where the form could not grow as far as the user's font asked, gives the
+    // window that font shrunk to fit. Called before the controls are made.
+    void fitFont(QWidget* window) const;
+    // `font` at the size that `designPoints` has at the default font.
+    QFont sized(QFont font, double designPoints) const;
+
+private:
+    double scale_ = 1.0;
+    double wanted_ = 1.0;
+};
+
+}  // namespace cubetimer
