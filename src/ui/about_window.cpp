@@ -6,14 +6,25 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/form.h"
+
 namespace cubetimer {
+
+namespace {
+
+// The window's height at the default font, which its lines decide.
+constexpr int kAboutHeightTwips = 6750;
+
+}  // namespace
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmabout"));
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedWidth(460);
+    const Form form(QSize(6900, kAboutHeightTwips));
+    form.fitFont(this);
+    setFixedWidth(form.px(6900));
 
     auto* Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -38,19 +49,18 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
         lines->addWidget(label);
     }
     auto* title = Frame1->findChild<QLabel*>(QStringLiteral("Label1"));
-    QFont bold = title->font();
+    QFont bold = form.sized(title->font(), 12);
     bold.setBold(true);
-    bold.setPointSize(12);
     title->setFont(bold);
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameShape(QFrame::StyledPanel);
-    Frame2->setFixedSize(90, 36);
+    Frame2->setFixedSize(form.size(1350, 540));
     Label2 = new QLabel(QStringLiteral("Ok"), Frame2);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setGeometry(15, 6, 60, 24);
+    Label2->setGeometry(form.rect(225, 90, 900, 360));
     Label2->setCursor(Qt::PointingHandCursor);
     Frame2->setAccessibleName(QStringLiteral("Ok"));
     Frame2->setAccessibleDescription(QStringLiteral("Enter or Escape closes the window"));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/services.h"
+#include "ui/form.h"
 #include "ui/widgets.h"
 
 namespace cubetimer {
@@ -15,18 +16,18 @@ ContestWindow::ContestWindow(Services& services, const std::string& sheet, QWidg
     setWindowTitle(QStringLiteral("Scrambles for contest"));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(613, 274);
+    const Form form(QSize(9195, 4110));
+    form.fitFont(this);
+    setFixedSize(form.size(9195, 4110));
 
-    RichTextBox1 = TextBox(this, QRect(8, 8, 597, 225), 9);
+    RichTextBox1 = TextBox(this, form.rect(120, 120, 8955, 3375), form);
     ShowText(RichTextBox1, sheet_);
-    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Copy to clipboard"), this, QRect(8, 240, 141, 25));
-    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Copied to clipboard"), this, QRect(156, 248, 193, 13));
-    // 13 px high, as the form gives it: a smaller font keeps the text whole.
-    QFont small = Label1->font();
-    small.setPixelSize(11);
-    Label1->setFont(small);
+    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Copy to clipboard"), this, form.rect(120, 3600, 2115, 375));
+    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Copied to clipboard"), this, form.rect(2340, 3720, 2895, 195));
+    // 13 px high at the default font, as the form gives it: a smaller font keeps the text whole.
+    Label1->setFont(form.sized(Label1->font(), 8.25));
     Label1->hide();
-    cmdclose = Button(QStringLiteral("cmdclose"), QStringLiteral("Close"), this, QRect(488, 240, 117, 25));
+    cmdclose = Button(QStringLiteral("cmdclose"), QStringLiteral("Close"), this, form.rect(7320, 3600, 1755, 375));
 
     connect(Command1, &QPushButton::clicked, this, &ContestWindow::Command1_Click);
     connect(cmdclose, &QPushButton::clicked, this, &QDialog::accept);

@@ -6,6 +6,7 @@
 
 #include "platform/services.h"
 #include "session/report.h"
+#include "ui/form.h"
 #include "ui/widgets.h"
 
 namespace cubetimer {
@@ -15,15 +16,17 @@ DetailsWindow::DetailsWindow(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("frmdetails"));
     setWindowTitle(QStringLiteral("Session details"));
     setModal(true);
-    setFixedSize(740, 420);
+    const Form form(QSize(11100, 6300));
+    form.fitFont(this);
+    setFixedSize(form.size(11100, 6300));
 
-    RichTextBox1 = TextBox(this, QRect(8, 8, 724, 362), 9);
+    RichTextBox1 = TextBox(this, form.rect(120, 120, 10860, 5430), form);
     setReport(std::string(kReportHeader) + "\r\n");
-    cmdcopy = Button(QStringLiteral("cmdcopy"), QStringLiteral("Copy to clipboard"), this, QRect(8, 380, 140, 30));
-    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Copied to clipboard"), this, QRect(156, 380, 150, 30));
+    cmdcopy = Button(QStringLiteral("cmdcopy"), QStringLiteral("Copy to clipboard"), this, form.rect(120, 5700, 2100, 450));
+    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Copied to clipboard"), this, form.rect(2340, 5700, 2250, 450));
     Label1->hide();
-    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Save to file"), this, QRect(472, 380, 120, 30));
-    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Ok"), this, QRect(612, 380, 120, 30));
+    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Save to file"), this, form.rect(7080, 5700, 1800, 450));
+    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Ok"), this, form.rect(9180, 5700, 1800, 450));
     Command1->setDefault(true);
 
     connect(cmdcopy, &QPushButton::clicked, this, &DetailsWindow::cmdcopy_Click);

@@ -6,6 +6,7 @@
 
 #include "platform/services.h"
 #include "session/time_text.h"
+#include "ui/form.h"
 #include "ui/widgets.h"
 
 namespace cubetimer {
@@ -27,22 +28,24 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     setObjectName(QStringLiteral("frmedit"));
     setWindowTitle(QStringLiteral("Edit Time"));
     setModal(true);
-    setFixedSize(300, 120);
+    const Form form(QSize(4500, 1800));
+    form.fitFont(this);
+    setFixedSize(form.size(4500, 1800));
 
     const char* captions[] = {"Minutes", "Seconds", "s/100"};
     for (int i = 0; i < 3; ++i) {
-        Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this, QRect(12 + 96 * i, 8, 88, 20));
+        Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this, form.rect(180 + 1440 * i, 120, 1320, 300));
     }
     cmbminutes = TwoDigitList(QStringLiteral("cmbminutes"), 60, this);
     cmbseconds = TwoDigitList(QStringLiteral("cmbseconds"), 60, this);
     cmbcent = TwoDigitList(QStringLiteral("cmbcent"), 100, this);
-    cmbminutes->setGeometry(12, 30, 84, 26);
-    cmbseconds->setGeometry(108, 30, 84, 26);
-    cmbcent->setGeometry(204, 30, 84, 26);
+    cmbminutes->setGeometry(form.rect(180, 450, 1260, 390));
+    cmbseconds->setGeometry(form.rect(1620, 450, 1260, 390));
+    cmbcent->setGeometry(form.rect(3060, 450, 1260, 390));
 
-    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Change!"), this, QRect(12, 76, 132, 30));
+    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Change!"), this, form.rect(180, 1140, 1980, 450));
     cmdsave->setDefault(true);
-    cmdcancel = Button(QStringLiteral("cmdcancel"), QStringLiteral("Cancel"), this, QRect(156, 76, 132, 30));
+    cmdcancel = Button(QStringLiteral("cmdcancel"), QStringLiteral("Cancel"), this, form.rect(2340, 1140, 1980, 450));
 
     setTabOrder(cmbminutes, cmbseconds);
     setTabOrder(cmbseconds, cmbcent);

@@ -38,12 +38,14 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
+      form_(QSize(kFullWidth, kWindowHeight)),
       uniform01_(std::move(uniform01)),
       mark_(services.decimalMark()),
       supply_(uniform01_) {
     InstallAccessibleViews();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvanta Rubik's Timer 3.0"));
+    form_.fitFont(this);
     setCentralWidget(new QWidget(this));
     buildControls();
     buildCubeRegion();
@@ -54,7 +56,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
     lbltime->setText(Q(ZeroDisplay(mark_)));
     for (int n = 1; n <= 12; ++n) {
         auto* item = new QListWidgetItem(QString::number(n), lstindex);
-        item->setSizeHint(QSize(0, kListRowHeight));
+        item->setSizeHint(QSize(0, form_.px(kListRowTwips)));
     }
     cmdstart->setFocus();
 }
@@ -260,7 +262,7 @@ void MainWindow::settle(std::optional<double> value, bool bySave) {
             return;
         }
         auto* item = new QListWidgetItem(Q(session_.timeText(session_.count() - 1, mark_)), lsttime);
-        item->setSizeHint(QSize(0, kListRowHeight));
+        item->setSizeHint(QSize(0, form_.px(kListRowTwips)));
     }
     setCorrectionsEnabled(false);
     setBetweenSolvesEnabled(true);
@@ -410,8 +412,8 @@ void MainWindow::chkviewcube_Click() {
 }
 
 void MainWindow::showCubeRegion(bool shown) {
-    const int width = shown ? kFullWidth : kNarrowWidth;
-    setFixedSize(width, kWindowHeight);
+    const int width = form_.px(shown ? kFullWidth : kNarrowWidth);
+    setFixedSize(width, form_.px(kWindowHeight));
     // The narrow window ends 5 px into the region: nothing of it may show
     // there, and hidden controls leave the Tab order too.
     for (QWidget* control : {static_cast<QWidget*>(opt3d), static_cast<QWidget*>(opt2d),

@@ -13,6 +13,7 @@
 #include "session/key_gate.h"
 #include "session/session.h"
 #include "session/solve_cycle.h"
+#include "ui/form.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -33,10 +34,11 @@ class TileView;
 class TimeDisplay;
 
 inline constexpr const char* kSiteUrl = "https://quorvanta.example/rubiks-timer";
-inline constexpr int kNarrowWidth = 625;  // the cube region cut off
-inline constexpr int kFullWidth = 938;
-inline constexpr int kWindowHeight = 490;
-inline constexpr int kListRowHeight = 16;
+// The form in twips (see Form).
+inline constexpr int kNarrowWidth = 9375;  // the cube region cut off
+inline constexpr int kFullWidth = 14070;
+inline constexpr int kWindowHeight = 7350;
+inline constexpr int kListRowTwips = 240;
 
 // The working surface: turns presses, ticks and clicks into calls on the
 // session, the solve cycle, the scramble supply and the cube models, and shows
@@ -103,6 +105,7 @@ private:
     void tileTurn(void (TileCube::*turn)(int), int index);
 
     Services& services_;
+    const Form form_;
     std::function<double()> uniform01_;
     const char mark_;
     Session session_;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "cube/tile_picture.h"
+#include "ui/look.h"
 #include "ui/tile_painter.h"
 
 namespace cubetimer {
@@ -17,7 +18,10 @@ QSize TileView::sizeHint() const { return {kTileAreaWidth, 346}; }
 
 void TileView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(kTileGround.red, kTileGround.green, kTileGround.blue));
+    // In a dark window the cube stands on the window's colour, as the net does,
+    // rather than on a bright box.
+    const QColor window = palette().color(QPalette::Window);
+    painter.fillRect(rect(), IsDark(window) ? window : QColor(kTileGround.red, kTileGround.green, kTileGround.blue));
     PaintTileCube(painter, tiles_);
 }
 

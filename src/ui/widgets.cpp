@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/form.h"
+
 namespace cubetimer {
 
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent, QRect geometry) {
@@ -15,13 +17,11 @@ QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRec
     return Captioned<QLabel>(name, caption, parent, geometry);
 }
 
-QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, int pointSize) {
+QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, const Form& form) {
     auto* box = Make<QPlainTextEdit>(QStringLiteral("RichTextBox1"), parent);
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(pointSize);
-    box->setFont(fixed);
+    box->setFont(form.sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), 9));
     box->setGeometry(geometry);
     return box;
 }

@@ -12,8 +12,10 @@ class QWidget;
 
 namespace cubetimer {
 
-// Small builders for the fixed layouts of the windows: every control gets its
-// object name, caption and place in one call.
+class Form;
+
+// Small builders for the layouts of the windows: every control gets its
+// object name, caption and place (from Form) in one call.
 template <typename W>
 W* Make(const QString& name, QWidget* parent) {
     auto* widget = new W(parent);
@@ -33,8 +35,9 @@ W* Captioned(const QString& name, const QString& caption, QWidget* parent, QRect
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent, QRect geometry);
 QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRect geometry);
 
-// A read-only box of fixed-pitch text that shows CR LF text as lines.
-QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, int pointSize);
+// A read-only box of fixed-pitch text that shows CR LF text as lines, in 9
+// points at the default font, grown with the form.
+QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, const Form& form);
 void ShowText(QPlainTextEdit* box, const std::string& crlfText);
 
 }  // namespace cubetimer
