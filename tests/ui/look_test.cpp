@@ -1,0 +1,250 @@
+// Every window readable and whole on the theme and fonts this run was given
+// (see tests/CMakeLists.txt: the default look, and qt6ct's dark schemes with
+// large general and fixed-width fonts), and on a dark Fusion palette.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "fake_services.h"
+#include "ui/arrow_button.h"
+#include "ui/details_window.h"
+#include "ui/form.h"
+#include "ui/look.h"
+#include "ui/splash_window.h"
+#include "ui/time_display.h"
+
+namespace cubetimer {
+namespace {
+
+// The main window with one recorded time, and every window it opens, opened
+// as the user opens them; the splash window on its own.
+struct AllWindows {
+    Harness h;
+    SplashWindow splash;
+    std::vector<QWidget*> windows;
+
+    AllWindows() {
+        h.recordSolve(std::chrono::milliseconds(83460));
+        h.window->cmddetails_Click();
+        h.window->lsttime_DblClick(0);
+        h.window->cmdscrgen_Click();
+        h.click("cmdabout");
+        splash.show();
+        windows = {h.window.get(), &splash};
+        for (const char* name : {"frmdetails", "frmedit", "frmscrambles", "frmabout"}) {
+            auto* dialog = h.window->findChild<QWidget*>(QString::fromLatin1(name));
+            EXPECT_NE(dialog, nullptr) << name;
+            if (dialog) windows.push_back(dialog);
+        }
+    }
+};
+
+// The controls of a window that it lays out itself: not the inner parts of
+// lists, text boxes, drop-down lists and sliders.
+std::vector<QWidget*> Controls(QWidget* window) {
+    std::vector<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window)) continue;
+        bool inner = false;
+        for (QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+            inner = inner || qobject_cast<QAbstractScrollArea*>(up) || qobject_cast<QComboBox*>(up);
+        if (!inner && widget->windowType() != Qt::Window && widget->windowType() != Qt::Dialog) controls.push_back(widget);
+    }
+    return controls;
+}
+
+QString Name(const QWidget* widget) {
+    return widget->window()->objectName() + "/" + widget->objectName() + " (" + widget->metaObject()->className() + ")";
+}
+
+// The text and ground colours a control is painted with, or nothing for a
+// control without text.
+std::optional<std::pair<QColor, QColor>> TextAndGround(const QWidget* w) {
+    // Disabled controls are exempt, as the accessibility rules exempt them; the
+    // solve numbers are disabled only to take no input and must read.
+    const bool reads = w->isEnabled() || w->objectName() == "lstindex";
+    if (!reads || qobject_cast<const ArrowButton*>(w)) return std::nullopt;
+    const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+    const QPalette& p = w->palette();
+    auto pair = [&](QPalette::ColorRole text, QPalette::ColorRole ground) {
+        return std::make_pair(p.color(group, text), p.color(group, ground));
+    };
+    if (qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w))
+        return pair(QPalette::Text, QPalette::Base);
+    if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QComboBox*>(w))
+        return pair(QPalette::ButtonText, QPalette::Button);
+    if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QGroupBox*>(w) ||
+        qobject_cast<const TimeDisplay*>(w))
+        return pair(QPalette::WindowText, QPalette::Window);
+    return std::nullopt;
+}
+
+void ExpectReadable(const std::vector<QWidget*>& windows) {
+    int checked = 0;
+    for (QWidget* window : windows) {
+        for (QWidget* control : Controls(window)) {
+            const auto colours = TextAndGround(control);
+            if (!colours) continue;
+            ++checked;
+            const double floor = qobject_cast<TimeDisplay*>(control) ? kLargeTextContrast : kTextContrast;
+            EXPECT_GE(Contrast(colours->first, colours->second), floor)
+                << Name(control).toStdString() << ": " << colours->first.name().toStdString() << " on "
+                << colours->second.name().toStdString();
+        }
+    }
+    EXPECT_GT(checked, 40);
+}
+
+// Whether the control's text has room: its size hint, or for a push button
+// (whose style asks a minimum width) its caption and frame.
+void ExpectTextFits(QWidget* w) {
+    const QFontMetrics metrics(w->font());
+    const std::string name = Name(w).toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        const int margin = w->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w);
+        EXPECT_LE(metrics.horizontalAdvance(button->text()) + margin, w->width()) << name;
+        EXPECT_LE(metrics.height() + margin / 2, w->height()) << name;
+    } else if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)) {
+        EXPECT_LE(w->sizeHint().width(), w->width()) << name;
+        EXPECT_LE(w->sizeHint().height(), w->height()) << name;
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        EXPECT_LE(metrics.horizontalAdvance(box->title()) + metrics.height(), w->width()) << name;
+        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_GE(child->y(), metrics.height()) << Name(child).toStdString() << " under the title";
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect cell = list->visualItemRect(list->item(row));
+            EXPECT_GE(cell.height(), metrics.height()) << name << " row " << row;
+            EXPECT_LE(cell.bottom(), list->viewport()->height()) << name << " row " << row;
+            EXPECT_LE(metrics.horizontalAdvance(list->item(row)->text()), list->viewport()->width()) << name;
+        }
+    } else if (auto* time = qobject_cast<TimeDisplay*>(w)) {
+        // The longest display, a countdown of 20 s.
+        EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("-00:20.00")), time->width()) << name;
+        EXPECT_LE(metrics.height(), time->height()) << name;
+    }
+}
+
+void ExpectWhole(QWidget* window) {
+    const std::vector<QWidget*> controls = Controls(window);
+    for (QWidget* w : controls) {
+        ExpectTextFits(w);
+        const QRect placed(w->mapTo(window, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(window->rect().contains(placed)) << Name(w).toStdString() << " outside its window";
+    }
+    for (QWidget* a : controls) {
+        for (QWidget* b : controls) {
+            // The two imgZ pictures share a pixel column at the default font, as their places give it.
+            const bool pictures = qobject_cast<ArrowButton*>(a) && qobject_cast<ArrowButton*>(b);
+            if (a < b && a->parentWidget() == b->parentWidget() && !pictures) {
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << Name(a).toStdString() << " overlaps " << Name(b).toStdString();
+            }
+        }
+    }
+}
+
+TEST(LookTest, EveryTextReadsOnTheThemesPalette) {
+    AllWindows all;
+    ExpectReadable(all.windows);
+}
+
+TEST(LookTest, EveryTextReadsOnADarkPalette) {
+    const QPalette theme = QApplication::palette();
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, QColor(Qt::white)},
+                                {QPalette::Base, QColor(42, 42, 42)}, {QPalette::AlternateBase, QColor(66, 66, 66)},
+                                {QPalette::Text, QColor(Qt::white)}, {QPalette::Button, QColor(53, 53, 53)},
+                                {QPalette::ButtonText, QColor(Qt::white)}, {QPalette::Link, QColor(42, 130, 218)},
+                                {QPalette::Highlight, QColor(42, 130, 218)}, {QPalette::HighlightedText, QColor(Qt::black)}})
+        dark.setColor(role, colour);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    QApplication::setPalette(dark);
+    {
+        AllWindows all;
+        ExpectReadable(all.windows);
+        // The cube stands on the window's colour, not on a bright box.
+        const QImage picture = all.h.find("picCube")->grab().toImage();
+        EXPECT_EQ(picture.pixelColor(2, 2), QColor(53, 53, 53));
+    }
+    QApplication::setPalette(theme);
+}
+
+TEST(LookTest, EveryWindowIsWholeAtTheUsersFontAndOnTheScreen) {
+    AllWindows all;
+    const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+    for (QWidget* window : all.windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        ExpectWhole(window);
+        // The offscreen screen is smaller than the main window at the default font.
+        if (Form(QSize(14070, 7350)).scale() > 1) {
+            EXPECT_LE(window->width(), available.width());
+            EXPECT_LE(window->height(), available.height());
+        }
+    }
+}
+
+TEST(LookTest, TheDefaultFontKeepsTheFormsPixels) {
+    if (Form(QSize(1, 1)).scale() != 1.0) GTEST_SKIP() << "the user's font is larger than the default";
+    Harness h;
+    EXPECT_EQ(h.window->size(), QSize(938, 490));
+    EXPECT_EQ(h.find("lbltime")->geometry(), QRect(319, 4, 300, 64));
+    EXPECT_EQ(h.find("cmdstart")->geometry(), QRect(12, 24, 130, 84));
+    EXPECT_EQ(h.find("lstindex")->geometry(), QRect(8, 284, 36, 196));
+    EXPECT_EQ(h.find("frmscramble")->geometry(), QRect(164, 292, 448, 96));
+    EXPECT_EQ(h.find("picCube")->pos(), QPoint(620, 76));
+    EXPECT_EQ(h.find("imgZ1")->pos(), QPoint(896, 0));
+    EXPECT_EQ(h.find("lbltime")->font().pointSize(), 36);
+    h.click("chkviewcube");
+    EXPECT_EQ(h.window->width(), 625);
+}
+
+TEST(LookTest, TheFormGrowsWithTheLargerFontAsFarAsTheScreenAllows) {
+    struct Case {
+        double general, fixed, screenWidth, screenHeight, scale;
+    };
+    // Font heights in pixels; a form of 938 x 490 pixels.
+    const Case cases[] = {
+        {12, 12, 1366, 768, 1.0},     // the default fonts
+        {10, 11, 1366, 768, 1.0},     // smaller fonts never shrink the form
+        {18, 12, 4000, 3000, 1.5},    // a larger general font
+        {12, 24, 4000, 3000, 2.0},    // or fixed-width font
+        {24, 18, 1366, 768, 1.439},   // as far as the width allows, less the frame
+        {24, 18, 4000, 600, 1.127},   // or the height
+        {24, 18, 800, 600, 1.0},      // and no smaller than the default
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(FormScale(c.general, c.fixed, 938, 490, c.screenWidth, c.screenHeight), c.scale, 0.001)
+            << c.general << " " << c.fixed << " " << c.screenWidth << "x" << c.screenHeight;
+}
+
+}  // namespace
+}  // namespace cubetimer
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test mode for the standard paths: qt6ct reads its settings through them.
+    QApplication app(argc, argv);
+    // A run asked for qt6ct's look means nothing without it.
+    if (qgetenv("QT_QPA_PLATFORMTHEME") == "qt6ct" && QApplication::style()->name() != QStringLiteral("qt6ct-style")) {
+        std::fprintf(stderr, "qt6ct is not installed (apt-get install qt6ct): skipped\n");
+        return 77;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
