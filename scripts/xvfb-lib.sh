@@ -1,8 +1,9 @@
 # Shell functions for running the timer on a private virtual X server.
 # Sourced by the end-to-end test, the app benchmark and the screenshot script.
 
-# start_xvfb LOGFILE: starts Xvfb on the first free display from :91 on,
-# exports DISPLAY and sets xvfb_pid; fails when the server does not answer.
+# start_xvfb LOGFILE [WIDTHxHEIGHT]: starts Xvfb (1280x800 unless given) on the
+# first free display from :91 on, exports DISPLAY and sets xvfb_pid; fails
+# when the server does not answer.
 start_xvfb() {
     for n in $(seq 91 260); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
@@ -13,7 +14,7 @@ start_xvfb() {
     export DISPLAY
     # -noreset: the server must not restart when the readiness probe disconnects,
     # or a client connecting during the restart is refused.
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -noreset >"$1" 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "${2:-1280x800}x24" -nolisten tcp -noreset >"$1" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 200); do
         xdpyinfo >/dev/null 2>&1 && return 0
