@@ -14,38 +14,12 @@ import sys
 import time
 
 import pyatspi
-from Xlib import X, XK, display
+from Xlib import X, XK
 from Xlib.ext import xtest
 
+from atspi_steps import click, extents, find, focus, frame, wait_for, x
+
 OUTDIR, NAME = sys.argv[1], sys.argv[2]
-PATIENCE = 60.0
-x = display.Display()
-
-
-def wait_for(what, check):
-    deadline = time.monotonic() + PATIENCE
-    while time.monotonic() < deadline:
-        try:
-            found = check()
-        except Exception:  # the tree is still being built or torn down
-            found = None
-        if found:
-            return found
-        time.sleep(0.02)
-    sys.exit(f"gave up waiting for {what}")
-
-
-def frame(title):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "quorvanta-timer":
-            for child in app:
-                if child is not None and child.name == title and child.getState().contains(pyatspi.STATE_SHOWING):
-                    return child
-    return None
-
-
-def find(root, name, role=None):
-    return pyatspi.findDescendant(root, lambda o: o.name == name and (role is None or o.getRoleName() == role))
 
 
 def key(name):
@@ -54,19 +28,6 @@ def key(name):
         xtest.fake_input(x, X.KeyPress if down else X.KeyRelease, code)
         x.sync()
         time.sleep(0.05)  # one key's press and release, as a finger makes them
-
-
-def extents(widget):
-    box = widget.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
-
-
-def click(widget):
-    left, top, width, height = extents(widget)
-    xtest.fake_input(x, X.MotionNotify, x=left + width // 2, y=top + height // 2)
-    xtest.fake_input(x, X.ButtonPress, 1)
-    xtest.fake_input(x, X.ButtonRelease, 1)
-    x.sync()
 
 
 def luminance(rgb):
@@ -99,56 +60,63 @@ def pixels(shot, box):
     return [tuple(data[i:i + 3]) for i in range(0, len(data), 3)]
 
 
-failures = []
-
-
-def measure(shot, window, label, name, floor=4.5, role=None):
-    widget = wait_for(label, lambda: find(window, name, role))
+def reading(shot, widget):
+    """The commonest colour of the widget's region, the colour furthest from it, and their contrast."""
     colours = collections.Counter(pixels(shot, extents(widget)))
     ground = colours.most_common(1)[0][0]
     text = max(colours, key=lambda c: contrast(c, ground))
-    ratio = contrast(text, ground)
+    return text, ground, contrast(text, ground)
+
+
+def screenshot(file, widget):
+    """The screen, taken once the widget's text is painted."""
+    shot = f"{OUTDIR}/{NAME}-{file}.png"
+
+    def painted():
+        subprocess.run(["import", "-window", "root", shot], check=True)
+        return reading(shot, widget)[2] > 1.0
+    wait_for(f"the {file} text painted", painted)
+    return shot
+
+
+failures = []
+
+
+def measure(shot, label, widget, floor=4.5):
+    text, ground, ratio = reading(shot, widget)
     hexa = "#%02x%02x%02x"
     print(f"{NAME}: {label}: text {hexa % text} on {hexa % ground}: {ratio:.2f}:1")
     if ratio < floor:
         failures.append(f"{label} reads at {ratio:.2f}:1, under {floor}:1")
 
 
-def screenshot(title, file):
-    shot = f"{OUTDIR}/{NAME}-{file}.png"
-    subprocess.run(["import", "-window", "root", shot], check=True)
-    return shot
+def named(root, what, test):
+    return wait_for(what, lambda: pyatspi.findDescendant(root, lambda o: test(o.name)))
 
 
 main = wait_for("the main window", lambda: frame("Quorvanta Rubik's Timer 3.0"))
-start = wait_for("the Start button", lambda: find(main, "Start", "push button"))
-window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvanta Rubik's Timer 3.0$"],
-                        capture_output=True, text=True).stdout.split()[0]
-subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+start = wait_for("the Start button", lambda: find(main, "push button", "Start"))
+focus("Quorvanta Rubik's Timer 3.0")
 for caption in ("Stop", "Save", "Start"):
     key("space")
     wait_for(f'Start to read "{caption}"', lambda: start.name == caption)
-times = wait_for("the times list", lambda: find(main, "Times"))
+times = wait_for("the times list", lambda: find(main, None, "Times"))
 wait_for("the recorded time", lambda: times.childCount > 0)
 
-shot = screenshot("main", "main")
-measure(shot, main, "time display", "00:00.00", floor=3.0)
-measure(shot, main, "times", "Times")
-measure(shot, main, "solve numbers", "Solve numbers")
-scramble = wait_for("the scramble", lambda: pyatspi.findDescendant(main, lambda o: o.name.count(" ") > 20))
-measure(shot, main, "scramble", scramble.name)
-measure(shot, main, "web link", "https://quorvanta.example/rubiks-timer")
-best = wait_for("the best time", lambda: pyatspi.findDescendant(main, lambda o: o.name.startswith("Best: ")))
-measure(shot, main, "best time", best.name)
+shot = screenshot("main", times)
+measure(shot, "time display", named(main, "the time", lambda n: n == "00:00.00"), floor=3.0)
+measure(shot, "times", times)
+measure(shot, "solve numbers", named(main, "the solve numbers", lambda n: n == "Solve numbers"))
+measure(shot, "scramble", named(main, "the scramble", lambda n: n.count(" ") > 20))
+measure(shot, "web link", named(main, "the link", lambda n: n == "https://quorvanta.example/rubiks-timer"))
+measure(shot, "best time", named(main, "the best time", lambda n: n.startswith("Best: ")))
 
 for button, title, file in (("Details", "Session details", "details"),
                             ("Generate 13 scrambles", "Scrambles for contest", "contest")):
-    click(find(main, button, "push button"))
+    click(find(main, "push button", button))
     dialog = wait_for(title, lambda: frame(title))
-    wait_for(f"{title} to show its text", lambda: len(extents(find(dialog, "Ok" if file == "details" else "Close"))) == 4)
-    shot = screenshot(title, file)
     box = wait_for(f"the text of {title}", lambda: pyatspi.findDescendant(dialog, lambda o: o.getRoleName() == "text"))
-    measure(shot, dialog, f"{file} text", box.name, role="text")
+    measure(screenshot(file, box), f"{file} text", box)
     key("Escape")
     wait_for(f"{title} to close", lambda: frame(title) is None)
 

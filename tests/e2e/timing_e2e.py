@@ -11,45 +11,13 @@ import subprocess
 import sys
 import time
 
-import pyatspi
-from Xlib import X, XK, display
+from Xlib import X, XK
 from Xlib.ext import xtest
 
+from atspi_steps import PATIENCE, click, find, focus, frame, wait_for, x
+
 HOLD = float(sys.argv[1])  # how long every key is held down
-PATIENCE = 60.0  # upper bound for any one step on a loaded machine
 MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
-
-x = display.Display()
-
-
-def wait_for(what, check, patience=PATIENCE, give_up=True):
-    deadline = time.monotonic() + patience
-    while time.monotonic() < deadline:
-        try:
-            found = check()
-        except Exception:  # the tree is still being built or torn down
-            found = None
-        if found:
-            return found
-        time.sleep(0.02)
-    if give_up:
-        sys.exit(f"gave up waiting for {what}")
-    return None
-
-
-def find(root, role, name):
-    return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and o.name == name)
-
-
-def frame(title):
-    """The shown window with this title, None while there is none."""
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "quorvanta-timer":
-            for child in app:
-                if (child is not None and child.name == title
-                        and child.getState().contains(pyatspi.STATE_SHOWING)):
-                    return child
-    return None
 
 
 def key_down(name, down):
@@ -66,20 +34,6 @@ def hold(name):
     time.sleep(HOLD)
     key_down(name, False)
     return at
-
-
-def click(widget):
-    box = widget.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    xtest.fake_input(x, X.MotionNotify, x=box.x + box.width // 2, y=box.y + box.height // 2)
-    xtest.fake_input(x, X.ButtonPress, 1)
-    xtest.fake_input(x, X.ButtonRelease, 1)
-    x.sync()
-
-
-def focus(title):
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                            capture_output=True, text=True).stdout.split()
-    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
 
 
 main = wait_for("the main window", lambda: frame(MAIN_TITLE))
