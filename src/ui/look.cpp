@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QApplication>
 #include <QListWidget>
 
 #include <algorithm>
@@ -43,13 +44,13 @@ QColor Readable(const QColor& preferred, const QColor& ground, double floor) {
 
 void SetTextColour(QWidget* widget, const QColor& preferred, double floor) {
     // A palette, not a style sheet: the time display is repainted 40 times a second.
-    QPalette palette = widget->palette();
+    QPalette palette = QApplication::palette(widget);
     palette.setColor(QPalette::WindowText, Readable(preferred, palette.color(QPalette::Window), floor));
     widget->setPalette(palette);
 }
 
 void SetListColours(QListWidget* list, bool readableDisabled) {
-    QPalette palette = list->palette();
+    QPalette palette = QApplication::palette(list);
     const bool dark = IsDark(palette.color(QPalette::Window));
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const QPalette::ColorGroup source = group == QPalette::Disabled && readableDisabled ? QPalette::Active : group;

@@ -22,12 +22,14 @@ bool IsDark(const QColor& ground);
 // lighter (on a dark ground) or darker until it does.
 QColor Readable(const QColor& preferred, const QColor& ground, double floor);
 
-// Gives a widget's text `preferred` made readable on its window colour.
+// Gives a widget's text `preferred` made readable on the window colour of the
+// theme's palette (set anew when the theme changes).
 void SetTextColour(QWidget* widget, const QColor& preferred, double floor = kTextContrast);
 
 // The session lists: light grey with dark text in a light window; in a dark
 // window the theme's own list colours, so they do not glare. `readableDisabled`
 // keeps the colours for a list that is disabled only to take no input.
+// Like SetTextColour, from the theme's palette.
 void SetListColours(QListWidget* list, bool readableDisabled);
 
 }  // namespace cubetimer

@@ -175,6 +175,7 @@ bool MainWindow::keyEvent(QWidget* receiver, QKeyEvent* key) {
 void MainWindow::changeEvent(QEvent* event) {
     // Keys released while another window has the keyboard are never seen here.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) gate_.forgetHeldKeys();
+    if (event->type() == QEvent::PaletteChange) pairColours();
     QMainWindow::changeEvent(event);
 }
 

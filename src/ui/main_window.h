@@ -87,6 +87,8 @@ private:
     bool keyEvent(QWidget* receiver, QKeyEvent* key);
     void buildControls();
     void buildCubeRegion();
+    // Text colours for the theme's palette; again when the theme changes.
+    void pairColours();
     void wire();
     void ReturnFocus();
     int chosenSize() const;

@@ -1,4 +1,5 @@
 // The main window's form: every control at its place and size in twips.
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -116,18 +117,22 @@ void MainWindow::buildControls() {
     Label3->setFocusPolicy(Qt::TabFocus);
     Label3->setAccessibleDescription(QStringLiteral("Link: opens the web site"));
 
-    // Colours paired with the window's: green time, navy scramble and a link as the
-    // light default palette gives them, lighter in a dark window.
-    SetTextColour(lbltime, QColor(0, 160, 0), kLargeTextContrast);
-    SetTextColour(lblscramble, QColor(0, 0, 128));
-    SetTextColour(Label3, Label3->palette().color(QPalette::Link));
-    SetListColours(lsttime, false);
-    // Disabled only to take no input: the numbers read like the times.
-    SetListColours(lstindex, true);
+    pairColours();
 
     // As in a window with a default button: Enter works Start from the other
     // controls, and a focused push button takes it itself.
     for (QPushButton* button : surface->findChildren<QPushButton*>()) button->setAutoDefault(button != cmdstart);
+}
+
+void MainWindow::pairColours() {
+    // Green time, navy scramble and a link as the light default palette gives
+    // them, lighter in a dark window.
+    SetTextColour(lbltime, QColor(0, 160, 0), kLargeTextContrast);
+    SetTextColour(lblscramble, QColor(0, 0, 128));
+    SetTextColour(Label3, QApplication::palette(Label3).color(QPalette::Link));
+    SetListColours(lsttime, false);
+    // Disabled only to take no input: the numbers read like the times.
+    SetListColours(lstindex, true);
 }
 
 void MainWindow::buildCubeRegion() {
