@@ -25,7 +25,7 @@ void MainWindow::buildControls() {
     QWidget* surface = centralWidget();
 
     // Centred across the window by showCubeRegion. No wider than the longest
-    // time, since it is repainted 40 times a second, and clear of "3D Cube" at 620.
+    // time, since it is repainted 40 times a second, and clear of "3D Cube" at 9300.
     lbltime = Make<TimeDisplay>(QStringLiteral("lbltime"), surface);
     lbltime->setGeometry(form_.rect(2430, 60, 4500, 960));
     QFont timeFont = form_.sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), 36);
