@@ -36,6 +36,7 @@ trap cleanup EXIT
 start_xvfb "$work/xvfb.log" 2560x1600
 eval "$(dbus-launch --sh-syntax --exit-with-x11)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export PYTHONDONTWRITEBYTECODE=1  # the tests share a module; the tree stays clean
 
 QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$settings" "$binary" >"$work/app.log" 2>&1 &
 app=$!

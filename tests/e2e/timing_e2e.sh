@@ -33,6 +33,7 @@ esac
 # on it and end with it.
 eval "$(dbus-launch --sh-syntax --exit-with-x11)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export PYTHONDONTWRITEBYTECODE=1  # the tests share a module; the tree stays clean
 
 QT_QPA_PLATFORM=xcb "$binary" >"$work/app.log" 2>&1 &
 app=$!
