@@ -1,0 +1,52 @@
+# Shell functions for a private sound server: PulseAudio whose default sink is
+# a null sink named "quiet" (its monitor is what the program was heard to
+# play), or a server that accepts connections and never answers. Sourced by
+# the sound end-to-end tests and the app benchmark. No X bell module is
+# loaded: a bell must not pass for the program's own sound.
+
+# start_pulse DIR: starts the server on DIR/native and exports PULSE_SERVER.
+start_pulse() {
+    mkdir -p "$1/pulse"
+    HOME="$1" XDG_RUNTIME_DIR="$1" PULSE_RUNTIME_PATH="$1/pulse" \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
+        -L "module-null-sink sink_name=quiet rate=48000" \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$1/native" >"$1/pulse.log" 2>&1 &
+    pulse_pid=$!
+    export PULSE_SERVER="unix:$1/native"
+    for _ in $(seq 200); do
+        pactl info >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "PulseAudio did not start:" >&2
+    cat "$1/pulse.log" >&2
+    return 1
+}
+
+# start_hung_server DIR: a socket on DIR/native that takes every connection
+# and never says a word; exports PULSE_SERVER.
+start_hung_server() {
+    python3 -c '
+import socket, sys, threading
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(64)
+held = []
+while True:
+    held.append(server.accept()[0])
+' "$1/native" &
+    pulse_pid=$!
+    export PULSE_SERVER="unix:$1/native"
+    for _ in $(seq 200); do
+        [ -S "$1/native" ] && return 0
+        sleep 0.05
+    done
+    echo "the hung sound server did not start" >&2
+    return 1
+}
+
+# sound_tools_or_skip: exits 77 when the sound tools are missing.
+sound_tools_or_skip() {
+    for tool in pulseaudio pactl parec python3; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+}

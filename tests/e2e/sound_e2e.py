@@ -1,0 +1,238 @@
+#!/usr/bin/python3
+"""Listens to the countdown of the real program, as a cuber would hear it.
+
+The sound server's default sink is a null sink whose monitor is recorded;
+beeps are found in the recording by their onsets. Keys come from the X
+server's test extension (X11) or from wtype (Wayland); every step waits for
+what the program shows through its accessibility tree, with an upper bound.
+
+Usage: sound_e2e.py heard|hung|bench  (keys: x11 unless SOUND_E2E_KEYS=wtype)
+  heard  a countdown of 4 gives three beeps 1 s apart, none once timing runs;
+         then a solve with a held key, saved by key (on Wayland: the key path)
+  hung   the server never answers: countdowns and solves are timed as ever
+  bench  the delay from each countdown tick to the beep's onset
+"""
+import array
+import os
+import re
+import subprocess
+import sys
+import threading
+import time
+
+import pyatspi
+
+MODE = sys.argv[1]
+KEYS = os.environ.get("SOUND_E2E_KEYS", "x11")
+PATIENCE = 60.0  # upper bound for any one step on a loaded machine
+RATE = 48000
+MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
+TIME_TEXT = re.compile(r"^\d\d:\d\d[.,]\d\d$")
+
+if KEYS == "x11":
+    from Xlib import X, XK, display
+    from Xlib.ext import xtest
+    x = display.Display()
+
+
+def key_edge(name, down):
+    """Sends one key edge; returns about when it happened."""
+    before = time.monotonic()
+    if KEYS == "x11":
+        code = x.keysym_to_keycode(XK.string_to_keysym(name))
+        xtest.fake_input(x, X.KeyPress if down else X.KeyRelease, code)
+        x.sync()
+    else:
+        subprocess.run(["wtype", "-P" if down else "-p", name], check=True)
+    return (before + time.monotonic()) / 2
+
+
+def press(name, hold=0.1):
+    at = key_edge(name, True)
+    time.sleep(hold)
+    key_edge(name, False)
+    return at
+
+
+def wait_for(what, check, patience=PATIENCE):
+    deadline = time.monotonic() + patience
+    while time.monotonic() < deadline:
+        try:
+            found = check()
+        except Exception:  # the tree is still being built or torn down
+            found = None
+        if found:
+            return found
+        time.sleep(0.01)
+    sys.exit(f"gave up waiting for {what}")
+
+
+def main_window():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "quorvanta-timer":
+            for child in app:
+                if child is not None and child.name == MAIN_TITLE and child.getState().contains(pyatspi.STATE_SHOWING):
+                    return child
+    return None
+
+
+def find(root, role, name):
+    return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and (name is None or name(o.name)))
+
+
+class Recorder:
+    """The null sink's monitor, 48 kHz mono, with the instant of each sample."""
+
+    def __init__(self):
+        self.samples = array.array("h")
+        self.anchor = None  # monotonic instant of sample 0: the least delayed chunk's
+        self.proc = subprocess.Popen(["parec", "-d", "quiet.monitor", "--raw", "--format=s16le",
+                                      f"--rate={RATE}", "--channels=1", "--latency-msec=5"],
+                                     stdout=subprocess.PIPE)
+        self.thread = threading.Thread(target=self.read, daemon=True)
+        self.thread.start()
+
+    def read(self):
+        while True:
+            chunk = self.proc.stdout.read1(4096)
+            if not chunk:
+                return
+            arrived = time.monotonic()
+            self.samples.frombytes(chunk[: len(chunk) // 2 * 2])
+            start = arrived - len(self.samples) / RATE
+            self.anchor = start if self.anchor is None else min(self.anchor, start)
+
+    def stop(self):
+        self.proc.terminate()
+        self.thread.join(timeout=PATIENCE)
+
+    def onsets(self, level=1000, gap=0.3):
+        """Instants where sound begins after at least `gap` of silence."""
+        found, last_loud = [], None
+        for i, v in enumerate(self.samples):
+            if v > level or v < -level:
+                if last_loud is None or i - last_loud > gap * RATE:
+                    found.append(self.anchor + i / RATE)
+                last_loud = i
+        return found
+
+
+main = wait_for("the main window", lambda: main_window())
+start = wait_for("the Start button", lambda: find(main, "push button", lambda n: n == "Start"))
+display_label = wait_for("the time display", lambda: find(main, "label", lambda n: TIME_TEXT.match(n)))
+slider = wait_for("the countdown slider", lambda: find(main, "slider", lambda n: n == "Countdown (s)"))
+if KEYS == "x11":
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{MAIN_TITLE}$"],
+                            capture_output=True, text=True).stdout.split()
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+
+
+def caption(text):
+    wait_for(f'Start to read "{text}"', lambda: start.name == text)
+
+
+def set_countdown(seconds):
+    slider.queryValue().currentValue = seconds
+    wait_for(f"the countdown to read {seconds}", lambda: slider.queryValue().currentValue == seconds)
+
+
+def seconds_of(text):
+    minutes, secs = text.replace(",", ".").split(":")
+    return int(minutes) * 60 + float(secs)
+
+
+def countdown():
+    """A countdown of 4 started by key; returns the key-down instant once timing runs."""
+    caption("Start")
+    began = press("space")
+    caption("Stop")
+    wait_for("timing to start", lambda: TIME_TEXT.match(display_label.name) and seconds_of(display_label.name) > 0.2,
+             patience=PATIENCE)
+    return began
+
+
+def timed_solve(seconds, hold=0.1):
+    """Starts and stops a solve by key; returns (key-down interval, recorded) in ms."""
+    caption("Start")
+    began = press("space", hold)
+    caption("Stop")
+    time.sleep(max(0.0, began + seconds - time.monotonic()))
+    stopped = press("space", hold)
+    caption("Save")
+    return round((stopped - began) * 1000), round(seconds_of(display_label.name) * 1000)
+
+
+failures = []
+
+
+def check_solve(seconds, hold=0.1):
+    interval, recorded = timed_solve(seconds, hold)
+    print(f"solve: key-down interval {interval} ms, recorded {recorded} ms")
+    if abs(interval - recorded) > 30:
+        failures.append(f"a solve of {interval} ms was recorded as {recorded} ms")
+
+
+def stop_and_save():
+    caption("Stop")
+    press("space")
+    caption("Save")
+    press("Return")
+    caption("Start")
+
+
+if MODE == "heard":
+    recorder = Recorder()
+    wait_for("the recording to start", lambda: recorder.anchor is not None)
+    set_countdown(4)
+    began = countdown()
+    first_run = display_label.name
+    wait_for("the display to keep running", lambda: display_label.name != first_run)
+    time.sleep(max(0.0, began + 6.0 - time.monotonic()))  # two seconds of timing, listened to
+    stop_and_save()
+    recorder.stop()
+    onsets = [round(t - began, 3) for t in recorder.onsets()]
+    print(f"beep onsets after the key went down (s): {onsets}")
+    if len(onsets) != 3:
+        failures.append(f"expected three beeps, heard {len(onsets)}")
+    elif not all(0.8 <= b - a <= 1.2 for a, b in zip(onsets, onsets[1:])) or not 0.8 <= onsets[0] <= 1.4:
+        failures.append("the beeps are not 1 s apart from the key-down on")
+    set_countdown(0)
+    check_solve(1.2, hold=1.0)  # a held key acts once: held through the repeats, the solve still stops once
+    press("Return")
+    caption("Start")
+elif MODE == "hung":
+    set_countdown(4)
+    countdown()
+    first_run = display_label.name
+    wait_for("the display to keep running", lambda: display_label.name != first_run)
+    stop_and_save()
+    set_countdown(0)
+    for seconds in (1.3, 0.8):
+        check_solve(seconds)
+        press("Return")
+elif MODE == "bench":
+    recorder = Recorder()
+    wait_for("the recording to start", lambda: recorder.anchor is not None)
+    set_countdown(4)
+    ticks = []
+    for _ in range(4):
+        began = countdown()
+        ticks += [began + k * 0.998 for k in (1, 2, 3)]
+        stop_and_save()
+    time.sleep(0.5)
+    recorder.stop()
+    onsets = recorder.onsets()
+    delays = sorted(1000 * min((o - t for o in onsets if o > t - 0.05), default=float("inf")) for t in ticks)
+    heard = [d for d in delays if d < 500]
+    print(f"countdown_beeps={len(ticks)} heard={len(heard)}")
+    if heard:
+        print(f"tick_to_onset_ms median={heard[len(heard) // 2]:.1f} worst={heard[-1]:.1f} (goal: under 100)")
+
+# Exit ends the program at once, whatever the sound server does; the caller
+# times how long the process takes to go.
+exit_button = find(main, "push button", lambda n: n == "Exit")
+exit_button.queryAction().doAction(0)
+print(f"exit pressed at {time.monotonic():.3f}")
+for failure in failures:
+    print(failure)
+sys.exit(1 if failures else 0)

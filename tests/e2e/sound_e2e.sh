@@ -1,0 +1,66 @@
+#!/bin/bash
+# Runs sound_e2e.py against the real program on its own virtual X server,
+# session bus and sound server. Usage: sound_e2e.sh BINARY SERVER MODE
+# SERVER: pulse (the desktop's sound theme), pulse-no-theme (a data path
+# without any sound theme) or hung (a server that never answers);
+# MODE: heard, hung or bench (see sound_e2e.py).
+set -euo pipefail
+
+binary=$1 server=$2 mode=$3
+here=$(dirname "$0")
+. "$here/../../scripts/xvfb-lib.sh"
+. "$here/sound-lib.sh"
+sound_tools_or_skip
+work=$(mktemp -d)
+xvfb_pid=""
+pulse_pid=""
+app=""
+app_env=(XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb)
+cleanup() {
+    status=$?
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
+        echo "--- Xvfb said:"; cat "$work/xvfb.log"
+        echo "--- the program said:"; cat "$work/app.log"
+        [ -f "$work/pulse.log" ] && { echo "--- PulseAudio said:"; tail -n 30 "$work/pulse.log"; }
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+start_xvfb "$work/xvfb.log"
+case "$server" in
+    pulse) start_pulse "$work" ;;
+    pulse-no-theme)
+        start_pulse "$work"
+        # The program alone looks for sound themes in an empty data path.
+        mkdir "$work/share"
+        app_env+=(XDG_DATA_DIRS="$work/share" XDG_DATA_HOME="$work/share")
+        ;;
+    hung) start_hung_server "$work" ;;
+esac
+
+eval "$(dbus-launch --sh-syntax --exit-with-x11)"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mkdir -m 700 "$work/runtime"
+
+env "${app_env[@]}" "$binary" >"$work/app.log" 2>&1 &
+app=$!
+
+/usr/bin/python3 "$here/sound_e2e.py" "$mode"
+
+# The script ends by pressing Exit: the program must be gone at once.
+for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.02
+done
+if kill -0 "$app" 2>/dev/null; then
+    echo "the program was still running 2 s after Exit was pressed"
+    exit 1
+fi
+status=0
+wait "$app" || status=$?
+app=""
+[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
