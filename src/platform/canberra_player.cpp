@@ -29,7 +29,7 @@ std::string WriteToneFile() {
                        "/quorvanta-timer-beep-XXXXXX.wav";
     const int fd = mkstemps(path.data(), 4);
     if (fd < 0) return {};
-    const std::string wav = ToneWav(880, 150);
+    const std::string wav = ToneWav(1500, 150);
     const bool written = write(fd, wav.data(), wav.size()) == static_cast<ssize_t>(wav.size());
     close(fd);
     if (!written) {
@@ -80,6 +80,9 @@ bool CanberraPlayer::connect() {
         context_ = nullptr;
         return false;
     }
+    // Through the sound server only: a bare sound card gives no error that
+    // tells a missing card from a missing sound, and then nothing would ring.
+    ca_context_set_driver(context_, "pulse");
     ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "quorvanta-timer", CA_PROP_APPLICATION_ID,
                             "example.quorvanta.RubiksTimer", nullptr);
     if (ca_context_open(context_) != CA_SUCCESS) {

@@ -6,9 +6,10 @@ beeps are found in the recording by their onsets. Keys come from the X
 server's test extension (X11) or from wtype (Wayland); every step waits for
 what the program shows through its accessibility tree, with an upper bound.
 
-Usage: sound_e2e.py heard|hung|bench  (keys: x11 unless SOUND_E2E_KEYS=wtype)
+Usage: sound_e2e.py heard|tone|hung|bench  (keys: x11 unless SOUND_E2E_KEYS=wtype)
   heard  a countdown of 4 gives three beeps 1 s apart, none once timing runs;
          then a solve with a held key, saved by key (on Wayland: the key path)
+  tone   as heard, and every beep is the program's own 1500 Hz tone
   hung   the server never answers: countdowns and solves are timed as ever
   bench  the delay from each countdown tick to the beep's onset
 """
@@ -107,14 +108,23 @@ class Recorder:
         self.thread.join(timeout=PATIENCE)
 
     def onsets(self, level=1000, gap=0.3):
-        """Instants where sound begins after at least `gap` of silence."""
+        """Sample indices where sound begins after at least `gap` of silence."""
         found, last_loud = [], None
         for i, v in enumerate(self.samples):
             if v > level or v < -level:
                 if last_loud is None or i - last_loud > gap * RATE:
-                    found.append(self.anchor + i / RATE)
+                    found.append(i)
                 last_loud = i
         return found
+
+    def instant(self, index):
+        return self.anchor + index / RATE
+
+    def pitch(self, index):
+        """The frequency from the zero crossings of 40 ms, 20 ms into a sound."""
+        part = self.samples[index + RATE // 50: index + 3 * RATE // 50]
+        crossings = sum(1 for a, b in zip(part, part[1:]) if (a < 0) != (b < 0))
+        return crossings / 2 / (len(part) / RATE)
 
 
 main = wait_for("the main window", lambda: main_window())
@@ -180,7 +190,7 @@ def stop_and_save():
     caption("Start")
 
 
-if MODE == "heard":
+if MODE in ("heard", "tone"):
     recorder = Recorder()
     wait_for("the recording to start", lambda: recorder.anchor is not None)
     set_countdown(4)
@@ -190,8 +200,11 @@ if MODE == "heard":
     time.sleep(max(0.0, began + 6.0 - time.monotonic()))  # two seconds of timing, listened to
     stop_and_save()
     recorder.stop()
-    onsets = [round(t - began, 3) for t in recorder.onsets()]
-    print(f"beep onsets after the key went down (s): {onsets}")
+    onsets = [round(recorder.instant(i) - began, 3) for i in recorder.onsets()]
+    pitches = [round(recorder.pitch(i)) for i in recorder.onsets()]
+    print(f"beep onsets after the key went down (s): {onsets}, their pitch (Hz): {pitches}")
+    if MODE == "tone" and not all(abs(p - 1500) < 50 for p in pitches):
+        failures.append("the beeps are not the program's own tone")
     if len(onsets) != 3:
         failures.append(f"expected three beeps, heard {len(onsets)}")
     elif not all(0.8 <= b - a <= 1.2 for a, b in zip(onsets, onsets[1:])) or not 0.8 <= onsets[0] <= 1.4:
@@ -221,7 +234,7 @@ elif MODE == "bench":
         stop_and_save()
     time.sleep(0.5)
     recorder.stop()
-    onsets = recorder.onsets()
+    onsets = [recorder.instant(i) for i in recorder.onsets()]
     delays = sorted(1000 * min((o - t for o in onsets if o > t - 0.05), default=float("inf")) for t in ticks)
     heard = [d for d in delays if d < 500]
     print(f"countdown_beeps={len(ticks)} heard={len(heard)}")

@@ -3,7 +3,7 @@
 # session bus and sound server. Usage: sound_e2e.sh BINARY SERVER MODE
 # SERVER: pulse (the desktop's sound theme), pulse-no-theme (a data path
 # without any sound theme) or hung (a server that never answers);
-# MODE: heard, hung or bench (see sound_e2e.py).
+# MODE: heard, tone, hung or bench (see sound_e2e.py).
 set -euo pipefail
 
 binary=$1 server=$2 mode=$3
@@ -15,7 +15,8 @@ work=$(mktemp -d)
 xvfb_pid=""
 pulse_pid=""
 app=""
-app_env=(XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb)
+# A cache of its own: libcanberra remembers where it found each sound.
+app_env=(XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache" QT_QPA_PLATFORM=xcb)
 cleanup() {
     status=$?
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
@@ -44,7 +45,7 @@ esac
 
 eval "$(dbus-launch --sh-syntax --exit-with-x11)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-mkdir -m 700 "$work/runtime"
+mkdir -m 700 "$work/runtime" "$work/cache"
 
 env "${app_env[@]}" "$binary" >"$work/app.log" 2>&1 &
 app=$!
