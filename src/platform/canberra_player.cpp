@@ -93,8 +93,10 @@ bool CanberraPlayer::connect() {
     if (toneFile_.empty() && ca_context_cache(context_, CA_PROP_EVENT_ID, kWarningEvent, nullptr) == CA_ERROR_NOTFOUND) {
         toneFile_ = WriteToneFile();
     }
+    // Our tone may leave the server's cache with us; the theme's sound is shared.
     if (!toneFile_.empty()) {
-        ca_context_cache(context_, CA_PROP_EVENT_ID, kToneEvent, CA_PROP_MEDIA_FILENAME, toneFile_.c_str(), nullptr);
+        ca_context_cache(context_, CA_PROP_EVENT_ID, kToneEvent, CA_PROP_MEDIA_FILENAME, toneFile_.c_str(),
+                         CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
     }
     return true;
 }
@@ -106,7 +108,8 @@ bool CanberraPlayer::play() {
             ? ca_context_play(context_, 0, CA_PROP_EVENT_ID, kWarningEvent, CA_PROP_EVENT_DESCRIPTION,
                               "Countdown", nullptr)
             : ca_context_play(context_, 0, CA_PROP_EVENT_ID, kToneEvent, CA_PROP_MEDIA_FILENAME,
-                              toneFile_.c_str(), CA_PROP_EVENT_DESCRIPTION, "Countdown", nullptr);
+                              toneFile_.c_str(), CA_PROP_CANBERRA_CACHE_CONTROL, "volatile",
+                              CA_PROP_EVENT_DESCRIPTION, "Countdown", nullptr);
     // A sound the server could not find or decode still leaves it answering.
     return result != CA_ERROR_DISCONNECTED && result != CA_ERROR_STATE && result != CA_ERROR_NOTAVAILABLE;
 }
