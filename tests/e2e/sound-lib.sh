@@ -50,3 +50,19 @@ sound_tools_or_skip() {
         command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
     done
 }
+
+# expect_exit_at_once PID: the program must be gone within 2 s of being told
+# to close, with status 0, whatever its sound server does.
+expect_exit_at_once() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.02
+    done
+    if kill -0 "$1" 2>/dev/null; then
+        echo "the program was still running 2 s after Exit was pressed"
+        return 1
+    fi
+    exit_status=0
+    wait "$1" || exit_status=$?
+    [ "$exit_status" -eq 0 ] || { echo "the program ended with status $exit_status"; return 1; }
+}

@@ -72,15 +72,5 @@ XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache" QT_QPA_PLATFORM=way
 app=$!
 
 SOUND_E2E_KEYS=wtype /usr/bin/python3 "$here/sound_e2e.py" heard
-for _ in $(seq 100); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.02
-done
-if kill -0 "$app" 2>/dev/null; then
-    echo "the program was still running 2 s after Exit was pressed"
-    exit 1
-fi
-status=0
-wait "$app" || status=$?
+expect_exit_at_once "$app"
 app=""
-[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
