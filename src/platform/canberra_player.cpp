@@ -22,26 +22,8 @@ void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-// Written next to the user's other run-time files, gone at logout.
-std::string WriteToneFile() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string path = std::string(runtime != nullptr && *runtime != '\0' ? runtime : "/tmp") +
-                       "/quorvanta-timer-beep-XXXXXX.wav";
-    const int fd = mkstemps(path.data(), 4);
-    if (fd < 0) return {};
-    const std::string wav = ToneWav(1500, 150);
-    const bool written = write(fd, wav.data(), wav.size()) == static_cast<ssize_t>(wav.size());
-    close(fd);
-    if (!written) {
-        unlink(path.c_str());
-        return {};
-    }
-    return path;
-}
-
-}  // namespace
-
-std::string ToneWav(int frequencyHz, int milliseconds, int sampleRate) {
+// A short tone as a complete WAV file: 16-bit mono PCM with soft edges.
+std::string ToneWav(int frequencyHz, int milliseconds, int sampleRate = 48000) {
     const int frames = sampleRate * milliseconds / 1000;
     const int edge = sampleRate * 5 / 1000;  // 5 ms fades, so the tone starts and ends without a click
     std::string wav = "RIFF";
@@ -64,18 +46,37 @@ std::string ToneWav(int frequencyHz, int milliseconds, int sampleRate) {
     return wav;
 }
 
+// Written next to the user's other run-time files, gone at logout.
+std::string WriteToneFile() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string path = std::string(runtime != nullptr && *runtime != '\0' ? runtime : "/tmp") +
+                       "/quorvanta-timer-beep-XXXXXX.wav";
+    const int fd = mkstemps(path.data(), 4);
+    if (fd < 0) return {};
+    const std::string wav = ToneWav(1500, 150);
+    const bool written = write(fd, wav.data(), wav.size()) == static_cast<ssize_t>(wav.size());
+    close(fd);
+    if (!written) {
+        unlink(path.c_str());
+        return {};
+    }
+    return path;
+}
+
+}  // namespace
+
 CanberraPlayer::~CanberraPlayer() {
-    close();
+    closeContext();
     if (!toneFile_.empty()) unlink(toneFile_.c_str());
 }
 
-void CanberraPlayer::close() {
+void CanberraPlayer::closeContext() {
     if (context_ != nullptr) ca_context_destroy(context_);
     context_ = nullptr;
 }
 
 bool CanberraPlayer::connect() {
-    close();
+    closeContext();
     if (ca_context_create(&context_) != CA_SUCCESS) {
         context_ = nullptr;
         return false;
@@ -86,7 +87,7 @@ bool CanberraPlayer::connect() {
     ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "quorvanta-timer", CA_PROP_APPLICATION_ID,
                             "example.quorvanta.RubiksTimer", nullptr);
     if (ca_context_open(context_) != CA_SUCCESS) {
-        close();
+        closeContext();
         return false;
     }
     // Uploading the sound now puts the first beep on time.

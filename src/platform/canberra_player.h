@@ -21,13 +21,10 @@ public:
     bool play() override;
 
 private:
-    void close();
+    void closeContext();
 
     ca_context* context_ = nullptr;
     std::string toneFile_;  // our own tone, written once when the theme has none
 };
-
-// A short tone as a complete WAV file: 16-bit mono PCM with soft edges.
-std::string ToneWav(int frequencyHz, int milliseconds, int sampleRate = 48000);
 
 }  // namespace cubetimer
