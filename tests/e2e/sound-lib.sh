@@ -26,7 +26,7 @@ start_pulse() {
 # and never says a word; exports PULSE_SERVER.
 start_hung_server() {
     python3 -c '
-import socket, sys, threading
+import socket, sys
 server = socket.socket(socket.AF_UNIX)
 server.bind(sys.argv[1])
 server.listen(64)
