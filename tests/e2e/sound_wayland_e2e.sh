@@ -10,7 +10,7 @@ binary=$1
 here=$(dirname "$0")
 . "$here/sound-lib.sh"
 sound_tools_or_skip
-for tool in sway wtype setpriv dbus-launch; do
+for tool in sway swaymsg wtype setpriv dbus-launch; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null ||
@@ -45,17 +45,22 @@ setpriv --reuid=nobody --regid=nogroup --clear-groups \
     env -i HOME="$work/sway" XDG_RUNTIME_DIR="$work/sway" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
     WLR_RENDERER=pixman sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
 sway_pid=$!
+# Ready once its control socket answers: by then it has its seat and the
+# virtual-keyboard manager wtype needs.
 socket=""
 for _ in $(seq 200); do
-    socket=$(find "$work/sway" -maxdepth 1 -type s -name 'wayland-*' | head -n 1)
-    [ -n "$socket" ] && break
+    ipc=$(find "$work/sway" -maxdepth 1 -type s -name 'sway-ipc.*' | head -n 1)
+    if [ -n "$ipc" ] && swaymsg -s "$ipc" -t get_version >/dev/null 2>&1; then
+        socket=$(find "$work/sway" -maxdepth 1 -type s -name 'wayland-*' | head -n 1)
+        break
+    fi
     kill -0 "$sway_pid" 2>/dev/null || break
     sleep 0.05
 done
 if [ -z "$socket" ]; then
     grep -q "Failed to create backend\|Unable to create backend" "$work/sway.log" &&
         { echo "SKIP: sway cannot start here:"; tail -n 5 "$work/sway.log"; exit 77; }
-    echo "sway did not open its socket"
+    echo "sway did not start"
     exit 1
 fi
 export WAYLAND_DISPLAY=$socket
@@ -71,6 +76,7 @@ XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache" QT_QPA_PLATFORM=way
     "$binary" >"$work/app.log" 2>&1 &
 app=$!
 
+kill -0 "$idle_keyboard" 2>/dev/null || { echo "wtype could not put a keyboard on the seat"; exit 1; }
 SOUND_E2E_KEYS=wtype /usr/bin/python3 "$here/sound_e2e.py" heard
 expect_exit_at_once "$app"
 app=""
