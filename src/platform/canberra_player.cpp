@@ -1,5 +1,7 @@
 #include "platform/canberra_player.h"
 
+#include "platform/xsettings.h"
+
 #include <canberra.h>
 
 #include <algorithm>
@@ -86,6 +88,10 @@ bool CanberraPlayer::connect() {
     ca_context_set_driver(context_, "pulse");
     ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "quorvanta-timer", CA_PROP_APPLICATION_ID,
                             "example.quorvanta.RubiksTimer", nullptr);
+    // The theme the user chose; libcanberra's own default is "freedesktop".
+    if (const std::string theme = DesktopSoundTheme(); !theme.empty()) {
+        ca_context_change_props(context_, CA_PROP_CANBERRA_XDG_THEME_NAME, theme.c_str(), nullptr);
+    }
     if (ca_context_open(context_) != CA_SUCCESS) {
         closeContext();
         return false;

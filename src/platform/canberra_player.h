@@ -8,8 +8,9 @@ struct ca_context;
 
 namespace cubetimer {
 
-// The desktop's warning sound from its sound theme, played through the sound
-// server. Where the theme has no warning sound, a short tone of our own.
+// The desktop's warning sound from the sound theme its settings name, played
+// through the sound server. Where the theme has no warning sound, a short
+// tone of our own.
 class CanberraPlayer : public BeepPlayer {
 public:
     CanberraPlayer() = default;

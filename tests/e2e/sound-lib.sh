@@ -66,3 +66,40 @@ expect_exit_at_once() {
     wait "$1" || exit_status=$?
     [ "$exit_status" -eq 0 ] || { echo "the program ended with status $exit_status"; return 1; }
 }
+
+# start_desktop_theme DIR HZ: a sound theme under DIR/share whose warning is a
+# HZ tone, named by an X settings manager on DISPLAY as the desktop's does.
+# Sets xsettings_pid.
+start_desktop_theme() {
+    theme="$1/share/sounds/quorvanta-test"
+    mkdir -p "$theme/stereo"
+    printf '[Sound Theme]\nName=Test\nDirectories=stereo\n\n[stereo]\nOutputProfile=stereo\n' >"$theme/index.theme"
+    /usr/bin/python3 -c '
+import math, signal, struct, sys, wave
+from Xlib import X, display
+hz, path, ready = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+with wave.open(path, "wb") as out:
+    out.setnchannels(1); out.setsampwidth(2); out.setframerate(48000)
+    out.writeframes(b"".join(struct.pack("<h", round(16000 * math.sin(2 * math.pi * hz * i / 48000)))
+                             for i in range(48000 * 15 // 100)))
+def padded(b): return b + bytes(-len(b) % 4)
+name, value = b"Net/SoundThemeName", b"quorvanta-test"
+settings = (struct.pack("<B3xII", 0, 1, 1) + struct.pack("<BxH", 1, len(name)) + padded(name)
+            + struct.pack("<II", 0, len(value)) + padded(value))
+x = display.Display()
+owner = x.screen().root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
+kind = x.intern_atom("_XSETTINGS_SETTINGS")
+owner.change_property(kind, kind, 8, settings)
+owner.set_selection_owner(x.intern_atom("_XSETTINGS_S0"), X.CurrentTime)
+x.sync()
+open(ready, "w").close()
+signal.pause()
+' "$2" "$theme/stereo/bell-window-system.wav" "$1/xsettings.ready" &
+    xsettings_pid=$!
+    for _ in $(seq 200); do
+        [ -e "$1/xsettings.ready" ] && return 0
+        sleep 0.05
+    done
+    echo "the X settings manager did not start" >&2
+    return 1
+}
