@@ -46,9 +46,47 @@ while True:
 
 # sound_tools_or_skip: exits 77 when the sound tools are missing.
 sound_tools_or_skip() {
-    for tool in pulseaudio pactl parec python3; do
+    for tool in pulseaudio pactl parec python3 dbus-launch; do
         command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
     done
+}
+
+# start_sway DIR: a headless sway, ready for clients; exports WAYLAND_DISPLAY
+# and sets sway_pid. sway refuses root, so it runs as nobody with DIR/sway
+# (made here) as its runtime directory; DIR must be open to nobody.
+start_sway() {
+    for tool in sway swaymsg wtype setpriv; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+    compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null ||
+        { echo "SKIP: Qt's Wayland plugin (qt6-wayland) is not installed"; exit 77; }
+    [ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root to run sway as another user"; exit 77; }
+    mkdir -m 700 "$1/sway"
+    chown nobody "$1/sway"
+    printf 'output HEADLESS-1 resolution 1280x800\n' >"$1/sway.conf"
+    setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        env -i HOME="$1/sway" XDG_RUNTIME_DIR="$1/sway" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman sway -c "$1/sway.conf" >"$1/sway.log" 2>&1 &
+    sway_pid=$!
+    # Ready once its control socket answers: by then it has its seat and the
+    # virtual-keyboard manager wtype needs.
+    for _ in $(seq 200); do
+        ipc=$(find "$1/sway" -maxdepth 1 -type s -name 'sway-ipc.*' | head -n 1)
+        if [ -n "$ipc" ] && swaymsg -s "$ipc" -t get_version >/dev/null 2>&1; then
+            WAYLAND_DISPLAY=$(find "$1/sway" -maxdepth 1 -type s -name 'wayland-*' | head -n 1)
+            export WAYLAND_DISPLAY
+            return 0
+        fi
+        kill -0 "$sway_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if grep -q "Failed to create backend\|Unable to create backend" "$1/sway.log"; then
+        echo "SKIP: sway cannot start here:"
+        tail -n 5 "$1/sway.log"
+        exit 77
+    fi
+    echo "sway did not start" >&2
+    return 1
 }
 
 # expect_exit_at_once PID: the program must be gone within 2 s of being told

@@ -1,40 +1,63 @@
 #!/bin/bash
-# Runs sound_e2e.py against the real program on its own virtual X server,
-# session bus and sound server. Usage: sound_e2e.sh BINARY SERVER MODE
+# Runs sound_e2e.py against the real program with its own display, session
+# bus and sound server. Usage: sound_e2e.sh BINARY DISPLAY SERVER MODE
+# DISPLAY: x11 (a virtual X server, keys by its test extension) or wayland
+# (the program as a native client of a headless sway, keys by wtype);
 # SERVER: pulse (the default sound theme), pulse-desktop-theme (the theme an
 # X settings manager names, whose warning is a 700 Hz tone), pulse-no-theme
 # (a data path without any sound theme) or hung (a server that never answers);
 # MODE: heard, tone, hung or bench (see sound_e2e.py).
 set -euo pipefail
 
-binary=$1 server=$2 mode=$3
+binary=$1 display=$2 server=$3 mode=$4
 here=$(dirname "$0")
 . "$here/../../scripts/xvfb-lib.sh"
 . "$here/sound-lib.sh"
 sound_tools_or_skip
 work=$(mktemp -d)
+chmod 755 "$work"  # sway's user reaches its own directory in it
+mkdir -m 700 "$work/runtime" "$work/cache"
 xvfb_pid=""
+sway_pid=""
+idle_keyboard=""
 pulse_pid=""
 xsettings_pid=""
 app=""
 # A cache of its own: libcanberra remembers where it found each sound.
-app_env=(XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache" QT_QPA_PLATFORM=xcb)
+app_env=(XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache")
 cleanup() {
     status=$?
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
-    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null || true
-    [ -n "$xsettings_pid" ] && kill "$xsettings_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    for pid in "$app" "$idle_keyboard" "${DBUS_SESSION_BUS_PID:-}" "$pulse_pid" "$xsettings_pid" "$sway_pid" \
+            "$xvfb_pid"; do
+        [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    done
     if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
-        echo "--- Xvfb said:"; cat "$work/xvfb.log"
-        echo "--- the program said:"; cat "$work/app.log"
-        [ -f "$work/pulse.log" ] && { echo "--- PulseAudio said:"; tail -n 30 "$work/pulse.log"; }
+        for log in xvfb sway pulse app; do
+            [ -f "$work/$log.log" ] && { echo "--- $log.log:"; tail -n 30 "$work/$log.log"; }
+        done
     fi
     rm -rf "$work"
 }
 trap cleanup EXIT
-start_xvfb "$work/xvfb.log"
+
+case "$display" in
+    x11)
+        start_xvfb "$work/xvfb.log"
+        app_env+=(QT_QPA_PLATFORM=xcb)
+        ;;
+    wayland)
+        unset DISPLAY
+        start_sway "$work"
+        # Without a keyboard on the seat sway passes no keys on: an idle
+        # wtype keeps one there.
+        wtype -s 3600000 &
+        idle_keyboard=$!
+        app_env+=(QT_QPA_PLATFORM=wayland)
+        export SOUND_E2E_KEYS=wtype
+        # Qt 6.4's Wayland plugin leaves objects of its own to the end of the process.
+        export LSAN_OPTIONS="suppressions=$(realpath "$here/wayland-leaks.supp"):print_suppressions=0"
+        ;;
+esac
 case "$server" in
     pulse) start_pulse "$work" ;;
     pulse-desktop-theme)
@@ -52,13 +75,16 @@ case "$server" in
     hung) start_hung_server "$work" ;;
 esac
 
-eval "$(dbus-launch --sh-syntax --exit-with-x11)"
+eval "$(dbus-launch --sh-syntax)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-mkdir -m 700 "$work/runtime" "$work/cache"
 
 env "${app_env[@]}" "$binary" >"$work/app.log" 2>&1 &
 app=$!
 
+if [ -n "$idle_keyboard" ] && ! kill -0 "$idle_keyboard" 2>/dev/null; then
+    echo "wtype could not put a keyboard on the seat"
+    exit 1
+fi
 /usr/bin/python3 "$here/sound_e2e.py" "$mode"
 
 # The script ends by pressing Exit: the program must be gone at once.
