@@ -55,7 +55,8 @@ case "$display" in
         app_env+=(QT_QPA_PLATFORM=wayland)
         export SOUND_E2E_KEYS=wtype
         # Qt 6.4's Wayland plugin leaves objects of its own to the end of the process.
-        export LSAN_OPTIONS="suppressions=$(realpath "$here/wayland-leaks.supp"):print_suppressions=0"
+        suppressions=$(realpath "$here/wayland-leaks.supp")
+        export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0"
         ;;
 esac
 case "$server" in
