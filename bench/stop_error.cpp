@@ -3,9 +3,14 @@
 // bar through the server's test extension at known instants, like a keyboard,
 // and reads the stopped solve back in milliseconds. With --nice N the window's
 // threads run at that niceness while the driver keeps its own, as a busy
-// desktop treats a background program.
+// desktop treats a background program. With --beep every solve beeps three
+// times while it is timed, as a countdown does, and the longest beep() call
+// and the longest stall of the window's event loop are reported: run it with
+// PULSE_SERVER on a server that never answers to see a hung one cost nothing.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -36,18 +41,74 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using cubetimer::SolveCycle;
 
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
 class AnsweringServices : public cubetimer::QtServices {
 public:
     Answer message(const std::string&, const std::string& title, Icon, Buttons) override {
         return title == "Warning" ? Answer::Yes : Answer::No;
     }
+    void beep() override {
+        const auto before = Clock::now();
+        QtServices::beep();
+        beepMs.push_back(Ms(Clock::now() - before));
+        beeped = true;
+    }
+    std::vector<double> beepMs;
+    bool beeped = false;
 };
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+// How long the window's event loop went without running a 1-ms timer: the
+// longest time of all, and the longest over an iteration that beeped. On a
+// machine shared with other work much of that is waiting for a core, which
+// the kernel counts per thread (schedstat's run delay); the stall less that
+// wait is what the thread itself spent or was blocked.
+class StallMonitor {
+public:
+    explicit StallMonitor(AnsweringServices& services) {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this, &services] {
+            const double waited = runDelayMs();
+            const double stall = static_cast<double>(clock_.nsecsElapsed()) / 1e6 - 1.0;
+            const double own = stall - (waited - lastRunDelayMs_);
+            longestMs = std::max(longestMs, stall);
+            if (services.beeped) {
+                longestBeepingMs = std::max(longestBeepingMs, stall);
+                longestBeepingOwnMs = std::max(longestBeepingOwnMs, own);
+            }
+            services.beeped = false;
+            lastRunDelayMs_ = waited;
+            clock_.restart();
+        });
+    }
+    void start() {
+        lastRunDelayMs_ = runDelayMs();
+        clock_.start();
+        timer_.start(1);
+    }
+    double longestMs = 0.0;
+    double longestBeepingMs = 0.0;
+    double longestBeepingOwnMs = 0.0;
+
+private:
+    static double runDelayMs() {
+        std::FILE* file = std::fopen("/proc/thread-self/schedstat", "r");
+        if (file == nullptr) return 0.0;
+        unsigned long long running = 0, waiting = 0;
+        const int read = std::fscanf(file, "%llu %llu", &running, &waiting);
+        std::fclose(file);
+        return read == 2 ? static_cast<double>(waiting) / 1e6 : 0.0;
+    }
+
+    QTimer timer_;
+    QElapsedTimer clock_;
+    double lastRunDelayMs_ = 0.0;
+};
 
 class Driver {
 public:
-    Driver(cubetimer::MainWindow& window, int solves) : window_(window), solves_(solves) {}
+    Driver(cubetimer::MainWindow& window, cubetimer::Services& services, int solves, bool beep)
+        : window_(window), services_(services), solves_(solves), beep_(beep) {}
 
     // The signed errors in ms, recorded minus pressed; empty when X failed.
     std::vector<double> run() {
@@ -65,7 +126,12 @@ public:
             waitFor(SolveCycle::State::Ready);
             const auto started = press(x);
             waitFor(SolveCycle::State::Timing);
-            std::this_thread::sleep_until(started + std::chrono::milliseconds(solveMs(engine)));
+            const auto length = std::chrono::milliseconds(solveMs(engine));
+            for (int beep = 1; beep <= (beep_ ? 3 : 0); ++beep) {
+                std::this_thread::sleep_until(started + length * beep / 4);
+                onWindow([this] { services_.beep(); return 0; });
+            }
+            std::this_thread::sleep_until(started + length);
             const auto stopped = press(x);
             waitFor(SolveCycle::State::Waiting);
             const double recorded = onWindow([this] { return window_.cycle().pending(); });
@@ -103,7 +169,9 @@ private:
     }
 
     cubetimer::MainWindow& window_;
+    cubetimer::Services& services_;
     int solves_;
+    bool beep_;
     KeyCode space_ = 0;
 };
 
@@ -112,16 +180,20 @@ private:
 int main(int argc, char* argv[]) {
     int niceness = 0;
     const char* label = "idle";
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--nice") == 0) niceness = std::atoi(argv[++i]);
+    bool beep = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--beep") == 0) beep = true;
+        else if (i + 1 == argc) break;
+        else if (std::strcmp(argv[i], "--nice") == 0) niceness = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--label") == 0) label = argv[++i];
     }
     std::vector<double> errors;
     std::atomic<cubetimer::MainWindow*> shown{nullptr};
+    std::atomic<AnsweringServices*> shownServices{nullptr};
     std::thread driver([&] {
         // Started before the toolkit's threads, so it keeps this niceness.
         while (!shown.load()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        errors = Driver(*shown.load(), 20).run();
+        errors = Driver(*shown.load(), *shownServices.load(), 20, beep).run();
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });
     // Niceness is per thread on Linux; threads made from here on inherit it.
@@ -134,6 +206,9 @@ int main(int argc, char* argv[]) {
     window.show();
     window.activateWindow();
     for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    StallMonitor stalls(services);
+    if (beep) stalls.start();
+    shownServices.store(&services);
     shown.store(&window);
     app.exec();
     driver.join();
@@ -148,5 +223,13 @@ int main(int argc, char* argv[]) {
                                         [](double a, double b) { return std::fabs(a) < std::fabs(b); });
     std::printf("stop_error_ms %s: median=%.1f worst=%+.1f (|error|, n=%zu, goal: within 5)\n", label,
                 sizes[sizes.size() / 2], *worst, sizes.size());
+    if (beep && !services.beepMs.empty()) {
+        std::sort(services.beepMs.begin(), services.beepMs.end());
+        std::printf("ui_thread %s: beep() call median=%.3f worst=%.2f ms (n=%zu); longest event-loop stall"
+                    " over a beep=%.1f ms, less waiting for a core=%.1f ms (goal: under 5); longest stall"
+                    " of the whole run=%.1f ms\n",
+                    label, services.beepMs[services.beepMs.size() / 2], services.beepMs.back(),
+                    services.beepMs.size(), stalls.longestBeepingMs, stalls.longestBeepingOwnMs, stalls.longestMs);
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "platform/qt_services.h"
 
+#include "platform/canberra_player.h"
 #include "platform/file_save.h"
 
 #include <QApplication>
@@ -18,6 +19,10 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
+
+// Without a sound server the X bell is the warning: a request the X server
+// queues, which never blocks. Desktops that turn it into a sound do so.
+QtServices::QtServices() : beeper_(std::make_unique<CanberraPlayer>(), [] { QApplication::beep(); }) {}
 
 Services::Answer QtServices::message(const std::string& text, const std::string& title, Icon icon,
                                      Buttons buttons) {
@@ -67,7 +72,7 @@ void QtServices::setClipboardText(const std::string& text) {
     clipboard->setText(Q(text));
 }
 
-void QtServices::beep() { QApplication::beep(); }
+void QtServices::beep() { beeper_.beep(); }
 
 void QtServices::openUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(Q(url))); }
 

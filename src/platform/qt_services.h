@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/beep_worker.h"
 #include "platform/services.h"
 
 class QWidget;
@@ -9,6 +10,9 @@ namespace cubetimer {
 // The real desktop, through Qt.
 class QtServices : public Services {
 public:
+    // Starts connecting to the sound server in the background.
+    QtServices();
+
     Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
     std::string openFileName(const std::string& title, const std::string& filter) override;
     std::string saveFileName(const std::string& title, const std::string& filter) override;
@@ -21,6 +25,9 @@ public:
     char decimalMark() override;
     std::string timeOfDayText() override;
     std::string dateText() override;
+
+private:
+    BeepWorker beeper_;
 };
 
 }  // namespace cubetimer

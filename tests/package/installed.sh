@@ -20,6 +20,10 @@ case "$(control Version)" in 3.0.*) ;; *) fail "version: $(control Version)" ;; 
 # Computed from the binary's libraries, not typed in.
 control Depends | grep -q 'libqt6widgets6' || fail "depends: $(control Depends)"
 control Depends | grep -q 'libc6 (>=' || fail "depends: $(control Depends)"
+control Depends | grep -q 'libcanberra0' || fail "depends: $(control Depends)"
+for recommended in libcanberra-pulse sound-theme-freedesktop; do
+    control Recommends | grep -q "$recommended" || fail "recommends: $(control Recommends)"
+done
 
 for file in usr/games/quorvanta-timer \
         usr/share/applications/example.quorvanta.RubiksTimer.desktop \
