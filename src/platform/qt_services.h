@@ -1,14 +1,22 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/services.h"
 
 class QWidget;
 
 namespace cubetimer {
 
+class XcbKeyStamps;
+
 // The real desktop, through Qt.
 class QtServices : public Services {
 public:
+    // Call with the application made: on X it starts keeping the key stamps.
+    QtServices();
+    ~QtServices() override;
+
     Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
     std::string openFileName(const std::string& title, const std::string& filter) override;
     std::string saveFileName(const std::string& title, const std::string& filter) override;
@@ -18,9 +26,13 @@ public:
     void openUrl(const std::string& url) override;
 
     std::chrono::steady_clock::time_point now() override;
+    std::uint32_t keyStamp(int nativeKeyCode, bool press) override;
     char decimalMark() override;
     std::string timeOfDayText() override;
     std::string dateText() override;
+
+private:
+    std::unique_ptr<XcbKeyStamps> keyStamps_;  // none off X
 };
 
 }  // namespace cubetimer
