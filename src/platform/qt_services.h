@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/beep_worker.h"
 #include "platform/services.h"
 
@@ -7,11 +9,15 @@ class QWidget;
 
 namespace cubetimer {
 
+class XcbKeyStamps;
+
 // The real desktop, through Qt.
 class QtServices : public Services {
 public:
-    // Starts connecting to the sound server in the background.
+    // Call with the application made: starts connecting to the sound server
+    // in the background, and on X starts keeping the key stamps.
     QtServices();
+    ~QtServices() override;
 
     Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
     std::string openFileName(const std::string& title, const std::string& filter) override;
@@ -22,12 +28,14 @@ public:
     void openUrl(const std::string& url) override;
 
     std::chrono::steady_clock::time_point now() override;
+    std::uint32_t keyStamp(int nativeKeyCode, bool press) override;
     char decimalMark() override;
     std::string timeOfDayText() override;
     std::string dateText() override;
 
 private:
     BeepWorker beeper_;
+    std::unique_ptr<XcbKeyStamps> keyStamps_;  // none off X
 };
 
 }  // namespace cubetimer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace cubetimer {
@@ -27,6 +28,9 @@ public:
     virtual void openUrl(const std::string& url) = 0;
 
     virtual std::chrono::steady_clock::time_point now() = 0;
+    // The display server's stamp for a key event that reached a window without
+    // one, by its native key code; 0 when the server's stamp is not known.
+    virtual std::uint32_t keyStamp(int nativeKeyCode, bool press) = 0;
     virtual char decimalMark() = 0;
     virtual std::string timeOfDayText() = 0;
     virtual std::string dateText() = 0;

@@ -116,8 +116,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            // A screen reader's bridge hands keys on late and without their
+            // stamp. Every window's keys take theirs here, in order, so that
+            // the gate and the instant both see when the key moved.
+            if (key->timestamp() == 0) {
+                key->setTimestamp(services_.keyStamp(static_cast<int>(key->nativeScanCode()),
+                                                     event->type() == QEvent::KeyPress));
+            }
             auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && widget->window() == this && keyEvent(widget, static_cast<QKeyEvent*>(event))) return true;
+            if (widget && widget->window() == this && keyEvent(widget, key)) return true;
             break;
         }
         case QEvent::MouseButtonPress:

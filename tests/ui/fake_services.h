@@ -15,6 +15,7 @@
 
 #include "platform/services.h"
 #include "scramble/random_source.h"
+#include "session/key_stamps.h"
 #include "ui/main_window.h"
 
 QT_BEGIN_NAMESPACE
@@ -46,6 +47,9 @@ public:
     void beep() override { ++beeps; }
     void openUrl(const std::string& url) override { urls.push_back(url); }
     std::chrono::steady_clock::time_point now() override { return clock; }
+    std::uint32_t keyStamp(int nativeKeyCode, bool press) override {
+        return keyStamps.take(nativeKeyCode, press, clock);
+    }
     char decimalMark() override { return mark; }
     std::string timeOfDayText() override { return "11:08:23"; }
     std::string dateText() override { return "06/12/2026"; }
@@ -60,6 +64,7 @@ public:
     bool writeFails = false;
     int beeps = 0;
     char mark = '.';
+    KeyStamps keyStamps;  // what the display server would have recorded
     std::chrono::steady_clock::time_point clock{std::chrono::hours(1000)};
 };
 
