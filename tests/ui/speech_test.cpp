@@ -103,6 +103,24 @@ TEST(SpeechTest, EachDecisionAndEachNewScrambleIsOneSentence) {
     }
 }
 
+// Said while a message box has the keyboard, a sentence would be read over by
+// the window's return; it waits for the window instead.
+TEST(SpeechTest, ASentenceWaitsUntilTheWindowIsActiveAgain) {
+    Harness h;
+    Heard heard(h);
+    QWidget box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    h.window->cmdnewscramble_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard.take(), QStringList{});
+    QApplication::setActiveWindow(h.window.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.find("announcer")->isVisible(); }, 5000));
+    const QStringList said = heard.take();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("Scramble: ")) << said[0].toStdString();
+}
+
 TEST(SpeechTest, TheSliderStepsByKeyAndGivesTheFocusBackAfterTheMouse) {
     Harness h;
     auto* slider = h.find<QSlider>("Slider1");
