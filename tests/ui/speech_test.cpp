@@ -72,6 +72,12 @@ TEST(SpeechTest, OneSolveWithACountdownIsSaidOnceAtEveryChange) {
     // The scramble said is the one shown, spelled out.
     EXPECT_TRUE(saved[0].endsWith(
         QAccessible::queryAccessibleInterface(h.find("lblscramble"))->text(QAccessible::Name) + "."));
+
+    // A countdown stopped early says so.
+    h.find<QSlider>("Slider1")->setValue(2);
+    h.press();
+    h.press();
+    EXPECT_EQ(heard.take(), (QStringList{"Countdown 2 seconds", "Countdown stopped"}));
 }
 
 TEST(SpeechTest, EachDecisionAndEachNewScrambleIsOneSentence) {
