@@ -22,23 +22,25 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 
 void Announcer::say(const QString& sentence) {
     if (sentence.isEmpty()) return;
-    if (window()->isActiveWindow()) {
-        showSentence(sentence);
-    } else {
-        waiting_ = sentence;
-    }
+    waiting_ = sentence;
+    if (window()->isActiveWindow()) sayWaiting();
 }
 
 bool Announcer::eventFilter(QObject* watched, QEvent* event) {
-    // After the activation has moved the focus, and so after the screen
-    // reader has been told of it.
-    if (event->type() == QEvent::WindowActivate && !waiting_.isEmpty())
-        QTimer::singleShot(0, this, [this] { showSentence(std::exchange(waiting_, {})); });
+    if (event->type() == QEvent::WindowActivate && !waiting_.isEmpty()) sayWaiting();
     return QWidget::eventFilter(watched, event);
 }
 
+void Announcer::sayWaiting() {
+    // Once the handler or the activation at hand has moved the focus, and so
+    // after the screen reader has been told of it. The last sentence wins.
+    QTimer::singleShot(0, this, [this] {
+        const QString sentence = std::exchange(waiting_, {});
+        if (!sentence.isEmpty()) showSentence(sentence);
+    });
+}
+
 void Announcer::showSentence(const QString& sentence) {
-    if (sentence.isEmpty()) return;
     // Hidden first, so the same sentence twice is shown, and heard, twice.
     hide();
     setAccessibleName(sentence);

@@ -15,15 +15,16 @@ class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
-    // Said at once in the active window. Otherwise (a message box has just
-    // closed) the sentence waits until the window has the keyboard back: a
-    // screen reader reads the window and its focus over anything said before.
+    // Said once the caller is done, in the active window; otherwise (a
+    // message box has just closed) once the window has the keyboard back. A
+    // screen reader reads a focus change over anything said before it.
     void say(const QString& sentence);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void sayWaiting();
     void showSentence(const QString& sentence);
 
     QString waiting_;

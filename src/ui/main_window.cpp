@@ -234,7 +234,6 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
     }
     // A mouse click must not leave the keyboard focus elsewhere.
     ReturnFocus();
-    // Last: a screen reader reads a focus change at once, over what it was saying.
     announcer->say(Q(sentence));
 }
 
