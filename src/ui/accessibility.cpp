@@ -78,6 +78,12 @@ void ExposeAsLink(QWidget* widget) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
+void AnnounceFocusedRow(QWidget* list, int row) {
+    QAccessibleEvent event(list, QAccessible::Focus);
+    event.setChild(row);
+    QAccessible::updateAccessibility(&event);
+}
+
 void AnnounceNameChange(QWidget* widget) { Announce(widget, QAccessible::NameChanged); }
 void AnnounceDescriptionChange(QWidget* widget) { Announce(widget, QAccessible::DescriptionChanged); }
 

@@ -11,6 +11,9 @@ void InstallAccessibleViews();
 // Makes a label that opens a web page read as a link.
 void ExposeAsLink(QWidget* widget);
 
+// Tells a screen reader that row `row` of a focused list has the focus.
+void AnnounceFocusedRow(QWidget* list, int row);
+
 // Tells a screen reader that a painted widget's text or description changed.
 void AnnounceNameChange(QWidget* widget);
 void AnnounceDescriptionChange(QWidget* widget);

@@ -143,9 +143,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (watched == Slider1) ReturnFocus();
             break;
         case QEvent::FocusIn:
-            // A list with no current row is read as an empty list.
-            if (watched == lsttime && !lsttime->currentItem() && lsttime->count() > 0)
-                lsttime->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+            // After the list itself is told to have the focus: a screen
+            // reader reads the row told last.
+            if (watched == lsttime) QTimer::singleShot(0, this, &MainWindow::readCurrentTime);
             break;
         default: break;
     }
@@ -480,6 +480,16 @@ int MainWindow::chosenSize() const { return opt5->isChecked() ? 5 : 12; }
 
 void MainWindow::ReturnFocus() {
     if (cmdstart->isEnabled()) cmdstart->setFocus();
+}
+
+void MainWindow::readCurrentTime() {
+    if (!lsttime->hasFocus() || lsttime->count() == 0) return;
+    if (lsttime->currentItem()) {
+        AnnounceFocusedRow(lsttime, lsttime->currentRow());
+    } else {
+        // Tells the row itself; selecting it is left to the user (F2 edits the selected time).
+        lsttime->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    }
 }
 
 void MainWindow::ReturnFocusLater() { QTimer::singleShot(0, this, &MainWindow::ReturnFocus); }

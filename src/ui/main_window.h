@@ -91,6 +91,8 @@ private:
     void ReturnFocus();
     // After the control that has the event has taken the focus itself.
     void ReturnFocusLater();
+    // Has the focused times list read its current row, making the first one current.
+    void readCurrentTime();
     int chosenSize() const;
     void setCorrectionsEnabled(bool enabled);
     void setBetweenSolvesEnabled(bool enabled);
