@@ -70,11 +70,13 @@ std::string DecisionSentence(Decision decision, const std::string& timeText, con
                            : decision == Decision::Penalty ? "Plus two, " + timeText + "."
                                                            : std::string("DNF.");
     // A first solve has no average to speak of yet; a first DNF not even a best.
-    if (before.best == StatisticsTexts{}.best)
-        return decision == Decision::Dnf ? sentence : sentence + " " + Spoken(after.best);
-    sentence += " " + Spoken(after.average);
-    if (after.best != before.best) sentence += " " + Spoken(after.best);
-    if (after.worst != before.worst) sentence += " " + Spoken(after.worst);
+    if (before.best == StatisticsTexts{}.best) {
+        if (decision != Decision::Dnf) sentence.append(" ").append(Spoken(after.best));
+        return sentence;
+    }
+    sentence.append(" ").append(Spoken(after.average));
+    if (after.best != before.best) sentence.append(" ").append(Spoken(after.best));
+    if (after.worst != before.worst) sentence.append(" ").append(Spoken(after.worst));
     return sentence;
 }
 
