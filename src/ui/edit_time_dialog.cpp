@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 #include "platform/services.h"
 #include "session/time_text.h"
 #include "ui/widgets.h"
@@ -29,22 +31,16 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     setModal(true);
     setFixedSize(300, 120);
 
+    const char* captions[] = {"Minutes", "Seconds", "s/100"};
+    for (int i = 0; i < 3; ++i) {
+        Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this, QRect(12 + 96 * i, 8, 88, 20));
+    }
     cmbminutes = TwoDigitList(QStringLiteral("cmbminutes"), 60, this);
     cmbseconds = TwoDigitList(QStringLiteral("cmbseconds"), 60, this);
     cmbcent = TwoDigitList(QStringLiteral("cmbcent"), 100, this);
     cmbminutes->setGeometry(12, 30, 84, 26);
     cmbseconds->setGeometry(108, 30, 84, 26);
     cmbcent->setGeometry(204, 30, 84, 26);
-    // A list is read by its label (its own name is the value shown), so each
-    // caption labels its list, and "s/100" is read as a word.
-    const char* captions[] = {"Minutes", "Seconds", "s/100"};
-    QComboBox* lists[] = {cmbminutes, cmbseconds, cmbcent};
-    for (int i = 0; i < 3; ++i) {
-        QLabel* caption = Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this,
-                                QRect(12 + 96 * i, 8, 88, 20));
-        caption->setBuddy(lists[i]);
-    }
-    findChild<QLabel*>(QStringLiteral("Label3"))->setAccessibleName(QStringLiteral("Hundredths"));
 
     cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Change!"), this, QRect(12, 76, 132, 30));
     cmdsave->setDefault(true);
@@ -55,6 +51,12 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     setTabOrder(cmbcent, cmdsave);
     setTabOrder(cmdsave, cmdcancel);
     cmbminutes->setFocus();
+    // A list is read by its label (its own name is the value shown), so each
+    // caption labels its list, and "s/100" is read as a word.
+    const std::pair<const char*, QComboBox*> labelled[] = {
+        {"Label1", cmbminutes}, {"Label2", cmbseconds}, {"Label3", cmbcent}};
+    for (const auto& [label, list] : labelled) findChild<QLabel*>(QString::fromLatin1(label))->setBuddy(list);
+    findChild<QLabel*>(QStringLiteral("Label3"))->setAccessibleName(QStringLiteral("Hundredths"));
 
     connect(cmdsave, &QPushButton::clicked, this, &EditTimeDialog::cmdsave_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &QDialog::reject);

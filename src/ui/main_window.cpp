@@ -18,6 +18,7 @@
 #include "scramble/scramble_file.h"
 #include "session/key_gate.h"
 #include "session/report.h"
+#include "session/spoken.h"
 #include "session/time_text.h"
 #include "ui/accessibility.h"
 #include "ui/about_window.h"

@@ -13,7 +13,6 @@
 #include "session/key_gate.h"
 #include "session/session.h"
 #include "session/solve_cycle.h"
-#include "session/spoken.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -28,6 +27,7 @@ namespace cubetimer {
 
 class Announcer;
 class ArrowButton;
+enum class Decision;
 class DetailsWindow;
 class NetView;
 class Services;
