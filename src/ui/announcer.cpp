@@ -13,7 +13,9 @@ Notification::Notification(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("announcement"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    resize(0, 0);
+    // One pixel that paints nothing, on a parent with no other children: a
+    // place inside the window that stands beside no control.
+    setGeometry(0, 0, 1, 1);
     hide();
 }
 

@@ -24,7 +24,8 @@ public:
 class Announcer : public QObject {
     Q_OBJECT
 public:
-    // The notifications live on `surface`, inside the window that speaks.
+    // The notifications live on `surface`, inside the window that speaks; a
+    // widget with no children of its own, so they stand beside no control.
     explicit Announcer(QWidget* surface);
 
     // Said once the caller is done, in the active window; otherwise (a

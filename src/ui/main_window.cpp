@@ -50,7 +50,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
     setCentralWidget(new QWidget(this));
     buildControls();
     buildCubeRegion();
-    announcer = new Announcer(centralWidget());
+    announcer = new Announcer(lbltime);
     wire();
     showCubeRegion(true);
 
