@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 #include "platform/services.h"
 #include "session/time_text.h"
 #include "ui/form.h"
@@ -52,6 +54,12 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     setTabOrder(cmbcent, cmdsave);
     setTabOrder(cmdsave, cmdcancel);
     cmbminutes->setFocus();
+    // A list is read by its label (its own name is the value shown), so each
+    // caption labels its list, and "s/100" is read as a word.
+    const std::pair<const char*, QComboBox*> labelled[] = {
+        {"Label1", cmbminutes}, {"Label2", cmbseconds}, {"Label3", cmbcent}};
+    for (const auto& [label, list] : labelled) findChild<QLabel*>(QString::fromLatin1(label))->setBuddy(list);
+    findChild<QLabel*>(QStringLiteral("Label3"))->setAccessibleName(QStringLiteral("Hundredths"));
 
     connect(cmdsave, &QPushButton::clicked, this, &EditTimeDialog::cmdsave_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &QDialog::reject);

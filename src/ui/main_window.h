@@ -26,7 +26,9 @@ class QSlider;
 
 namespace cubetimer {
 
+class Announcer;
 class ArrowButton;
+enum class Decision;
 class DetailsWindow;
 class NetView;
 class Services;
@@ -91,14 +93,19 @@ private:
     void pairColours();
     void wire();
     void ReturnFocus();
+    // After the control that has the event has taken the focus itself.
+    void ReturnFocusLater();
+    // Has the focused times list read its current row, making the first one current.
+    void readCurrentTime();
     int chosenSize() const;
     void setCorrectionsEnabled(bool enabled);
     void setBetweenSolvesEnabled(bool enabled);
-    // Records the waiting solve (a time or kDnf) or, with no value, drops it.
-    // A second DNF is refused and the solve keeps waiting.
-    // Records the waiting solve (nothing for Discard); bySave for Save itself.
-    void settle(std::optional<double> value, bool bySave = false);
+    // Records the waiting solve as decided (nothing for Discard). A second
+    // DNF is refused and the solve keeps waiting.
+    void settle(Decision decision);
     void readyForNextSolve();
+    // Takes, shows and reads out the next scramble, after `lead` if any.
+    void nextScramble(const std::string& lead = {});
     // Widens the window to the cube region or narrows it to the controls.
     void showCubeRegion(bool shown);
     void refreshResults();
@@ -117,6 +124,8 @@ private:
     TileCube tiles_;
     DetailsWindow* details_ = nullptr;
     KeyGate gate_;
+    // What the decision on the last solve is read out as, with the next scramble.
+    std::string decisionSentence_;
 
     QTimer Timer1;
     QTimer tmrcountdown;
@@ -155,6 +164,7 @@ private:
     QRadioButton* opt2d;
     TileView* picCube;
     NetView* netView;
+    Announcer* announcer;
 };
 
 }  // namespace cubetimer

@@ -20,6 +20,8 @@ QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRec
 QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, const Form& form) {
     auto* box = Make<QPlainTextEdit>(QStringLiteral("RichTextBox1"), parent);
     box->setReadOnly(true);
+    // A caret, so the arrow keys read the text line by line.
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setFont(form.sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), 9));
     box->setGeometry(geometry);
