@@ -1,0 +1,237 @@
+#!/usr/bin/python3
+"""Plays a 5-solve session as a blind cuber would, and checks what the screen reader says.
+
+Keys go through the X server's test extension like a keyboard's; the size of
+the session is chosen by the accessibility Toggle action, as a screen reader's
+action menu does. Every step waits with a bound for what the program shows
+through its accessibility tree or for what reaches the speech log, never for a
+fixed time. Usage: orca_e2e.py SPEECH_LOG ORCA_DEBUG_LOG
+"""
+import re
+import sys
+import time
+
+import pyatspi
+from Xlib import X, XK, display
+from Xlib.ext import xtest
+
+SPEECH_LOG, ORCA_DEBUG = sys.argv[1], sys.argv[2]
+PATIENCE = 30.0  # upper bound for any one step on a loaded machine
+MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
+ZERO = "00:00.00"
+
+x = display.Display()
+
+
+def transcript(since=0):
+    """What the speech server received, from a position on; one utterance a line."""
+    with open(SPEECH_LOG, encoding="utf-8") as log:
+        return log.read()[since:]
+
+
+def print_orca_speech():
+    print("--- the screen reader's speech, from its debug log:")
+    with open(ORCA_DEBUG, encoding="utf-8", errors="replace") as log:
+        for line in log:
+            if "SPEECH OUTPUT:" in line:
+                print(line.rstrip())
+
+
+def fail(why):
+    print_orca_speech()
+    sys.exit(why)
+
+
+def wait_for(what, check, patience=PATIENCE):
+    deadline = time.monotonic() + patience
+    while time.monotonic() < deadline:
+        try:
+            found = check()
+        except Exception:  # the tree is still being built or torn down
+            found = None
+        if found:
+            return found
+        time.sleep(0.02)
+    fail(f"gave up waiting for {what}")
+
+
+def heard(pattern, since, what=None):
+    """Waits until an utterance after SINCE matches PATTERN; returns where it ends."""
+    regex = re.compile(pattern, re.MULTILINE)
+
+    def check():
+        match = regex.search(transcript(since))
+        return since + match.end() if match else None
+
+    return wait_for(what or f"the screen reader to say /{pattern}/", check)
+
+
+def spoken(text):
+    """A pattern for TEXT as the speech server passes it on: its symbol handling
+    may set a blank before punctuation ("3.0" reaches the voice as "3 .0")."""
+    return r"\s*".join(re.escape(c) for c in text if not c.isspace())
+
+
+def mark():
+    return len(transcript())
+
+
+def find(root, role, name):
+    return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and o.name == name)
+
+
+def frame(title):
+    """The shown window with this title, None while there is none."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "quorvanta-timer":
+            for child in app:
+                if (child is not None and child.name == title
+                        and child.getState().contains(pyatspi.STATE_SHOWING)):
+                    return child
+    return None
+
+
+def focused(widget):
+    return widget.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def press(name):
+    code = x.keysym_to_keycode(XK.string_to_keysym(name))
+    xtest.fake_input(x, X.KeyPress, code)
+    x.sync()
+    xtest.fake_input(x, X.KeyRelease, code)
+    x.sync()
+
+
+def main_window():
+    main = wait_for("the main window", lambda: frame(MAIN_TITLE))
+    named = {}
+    for role, name in (("push button", "Start"), ("slider", "Countdown (s)"), ("radio button", "5 Solves"),
+                       ("list", "Times")):
+        named[name] = wait_for(f"the {role} {name}", lambda: find(main, role, name))
+    named["display"] = wait_for("the time display", lambda: pyatspi.findDescendant(
+        main, lambda o: o.getRoleName() == "label" and o.description == "Solve time"))
+    named["scramble"] = wait_for("the scramble label", lambda: pyatspi.findDescendant(
+        main, lambda o: o.getRoleName() == "label" and o.name.startswith(tuple("UDFBLR"))))
+    return named
+
+
+w = main_window()
+start, slider, display_label = w["Start"], w["Countdown (s)"], w["display"]
+
+# The screen reader reads the focus when the window comes up: the harness hears it.
+wait_for("the focus on Start", lambda: focused(start))
+heard(r"Start push button", 0, "the screen reader to read the focused Start button")
+
+
+def toggle(option):
+    actions = option.queryAction()
+    names = [actions.getName(i).lower() for i in range(actions.nActions)]
+    for wanted in ("toggle", "press", "click"):
+        if wanted in names:
+            actions.doAction(names.index(wanted))
+            return
+    fail(f"{option.name} offers no toggle action, only {names}")
+
+
+toggle(w["5 Solves"])
+wait_for("5 Solves to be checked", lambda: w["5 Solves"].getState().contains(pyatspi.STATE_CHECKED))
+wait_for("the focus on Start", lambda: focused(start))
+
+
+def slider_value():
+    return round(slider.queryValue().currentValue)
+
+
+def to_slider():
+    at = mark()
+    press("Tab")
+    wait_for("Tab to reach the countdown slider", lambda: focused(slider))
+    heard(r"slider", at, "the screen reader to read the slider when Tab reaches it")
+
+
+def step_slider(key, want):
+    press(key)
+    wait_for(f"{key} to set the countdown to {want}", lambda: slider_value() == want)
+    if not focused(slider):
+        fail(f"the focus left the countdown slider after {key}")
+
+
+to_slider()
+for value in (1, 2, 3):
+    step_slider("Right", value)
+
+
+def caption(text):
+    wait_for(f'Start to read "{text}"', lambda: start.name == text)
+
+
+def timed_solve(at):
+    """Stops a running solve; returns the stopped time and where its announcement ends."""
+    wait_for("the timing to run", lambda: display_label.name not in (ZERO, "") and not display_label.name.startswith("-"))
+    press("space")
+    caption("Save")
+    stopped = display_label.name
+    return stopped, heard(spoken(stopped), at, f"the stopped time {stopped} to be said")
+
+
+def save(stopped, at):
+    """Saves the stopped solve; returns where the result and the next scramble are said."""
+    old_scramble = w["scramble"].name
+    press("Return")
+    wait_for("the next scramble", lambda: w["scramble"].name != old_scramble)
+    at = heard(spoken("Saved " + stopped), at, f'"Saved {stopped}" to be said')
+    shown = w["scramble"].name
+    at = heard(r"Scramble: [^\n]*", at, "the next scramble to be said")
+    said = transcript()[:at].rsplit("Scramble: ", 1)[1]
+    for sign, word in (("'", "prime"), ("2", "two")):
+        if len(re.findall(rf"\b{word}\b", said)) != shown.count(sign):
+            fail(f'the scramble "{shown}" was said as "{said}": not one "{word}" for each {sign}')
+    return at
+
+
+# One solve with a countdown of 3: Enter on the slider starts it.
+first_begins = mark()
+press("Return")
+caption("Stop")
+at = heard(r"Countdown 3 seconds", first_begins)
+for count in ("2", "1", "Go"):
+    at = heard(rf"\b{count}\b", at, f'the countdown to say "{count}"')
+at = save(*timed_solve(at))
+first_solve = transcript(first_begins)[:at - first_begins]
+
+# Back to no countdown, by keys, for the rest of the session.
+wait_for("the focus back on Start", lambda: focused(start))
+to_slider()
+step_slider("Page_Down", 0)
+
+# Solves 2 to 5 (Enter starts from the slider and from Start alike): the
+# fifth ends the session, and no earlier one does.
+for number in range(2, 5):
+    press("Return")
+    caption("Stop")
+    save(*timed_solve(mark()))
+    if frame("Information") is not None:
+        fail(f"the session ended after {number} solves")
+last_begins = mark()
+press("Return")
+caption("Stop")
+stopped, at = timed_solve(last_begins)
+press("Return")
+heard(spoken("Saved " + stopped), at, f'"Saved {stopped}" to be said')
+heard(r"The session has ended!", at, "the end of the session to be said")
+question = wait_for("the end-of-session question", lambda: frame("Information"))
+wait_for("the question to take the keyboard", lambda: question.getState().contains(pyatspi.STATE_ACTIVE))
+rows = w["Times"].childCount
+if rows != 5:
+    fail(f"the times list holds {rows} rows when the session ends")
+press("Escape")  # No: the report is not wanted
+wait_for("the question to close", lambda: frame("Information") is None)
+wait_for("Start to be disabled", lambda: not start.getState().contains(pyatspi.STATE_ENABLED))
+last_solve = transcript(last_begins)
+
+print("--- heard during one solve with a countdown of 3:")
+print(first_solve)
+print("--- heard during the fifth solve of a 5-solve session, until the question is answered:")
+print(last_solve, end="")
+print_orca_speech()
