@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "cube/describe.h"
+#include "ui/announcer.h"
 #include "ui/net_view.h"
 #include "ui/tile_view.h"
 #include "ui/time_display.h"
@@ -13,7 +14,7 @@ namespace cubetimer {
 
 namespace {
 
-// A painted widget read as its role, a name and a description worked out
+// A widget read as its role, a name and a description worked out
 // when asked, so they are never stale.
 class PaintedWidget : public QAccessibleWidget {
 public:
@@ -33,7 +34,15 @@ private:
     std::function<QString()> name_, description_;
 };
 
+constexpr const char* kLinkProperty = "cubetimerLink";
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* announcer = qobject_cast<Announcer*>(object)) return new QAccessibleWidget(announcer, QAccessible::Notification);
+    if (object->isWidgetType() && object->property(kLinkProperty).toBool()) {
+        auto* link = static_cast<QWidget*>(object);
+        return new PaintedWidget(link, QAccessible::Link, [link] { return link->property("text").toString(); },
+                                 [link] { return link->accessibleDescription(); });
+    }
     if (auto* display = qobject_cast<TimeDisplay*>(object))
         return new PaintedWidget(display, QAccessible::StaticText, [display] { return display->text(); },
                                  [] { return QStringLiteral("Solve time"); });
@@ -59,6 +68,13 @@ void InstallAccessibleViews() {
         return true;
     }();
     (void)installed;
+}
+
+void ExposeAsLink(QWidget* widget) {
+    widget->setProperty(kLinkProperty, true);
+    // An interface made before (a caption change asks for one) would stay a label.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void AnnounceNameChange(QWidget* widget) { Announce(widget, QAccessible::NameChanged); }

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "session/spoken.h"
+
 namespace cubetimer {
 
 ArrowButton::ArrowButton(Kind kind, const QString& name, int index, const QString& turn, QWidget* parent)
@@ -11,6 +13,8 @@ ArrowButton::ArrowButton(Kind kind, const QString& name, int index, const QStrin
     setObjectName(name + QString::number(index));
     setText(turn);
     setToolTip(turn);
+    // "Turn L prime": a speech engine says "L'" as a bare "L".
+    setAccessibleName(QString::fromStdString(SpeakableTurns(turn.toStdString())));
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     resize(sizeHint());

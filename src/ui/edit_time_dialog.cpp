@@ -39,6 +39,9 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     cmbminutes->setGeometry(12, 30, 84, 26);
     cmbseconds->setGeometry(108, 30, 84, 26);
     cmbcent->setGeometry(204, 30, 84, 26);
+    cmbminutes->setAccessibleName(QStringLiteral("Minutes"));
+    cmbseconds->setAccessibleName(QStringLiteral("Seconds"));
+    cmbcent->setAccessibleName(QStringLiteral("Hundredths"));
 
     cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Change!"), this, QRect(12, 76, 132, 30));
     cmdsave->setDefault(true);

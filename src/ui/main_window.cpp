@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
 
 #include "cube/apply.h"
 #include "platform/services.h"
@@ -20,6 +21,7 @@
 #include "session/time_text.h"
 #include "ui/accessibility.h"
 #include "ui/about_window.h"
+#include "ui/announcer.h"
 #include "ui/contest_window.h"
 #include "ui/details_window.h"
 #include "ui/edit_time_dialog.h"
@@ -47,6 +49,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
     setCentralWidget(new QWidget(this));
     buildControls();
     buildCubeRegion();
+    announcer = new Announcer(centralWidget());
     wire();
     showCubeRegion(true);
 
@@ -85,21 +88,23 @@ void MainWindow::wire() {
     connect(cmdimport, &QPushButton::clicked, this, &MainWindow::cmdimport_Click);
     connect(cmdnewscramble, &QPushButton::clicked, this, &MainWindow::cmdnewscramble_Click);
     connect(cmdscrgen, &QPushButton::clicked, this, &MainWindow::cmdscrgen_Click);
-    connect(opt2d, &QRadioButton::clicked, this, &MainWindow::opt2d_Click);
-    connect(opt3d, &QRadioButton::clicked, this, &MainWindow::opt3d_Click);
     connect(chkviewcube, &QCheckBox::clicked, this, &MainWindow::chkviewcube_Click);
     connect(picCube, &TileView::clicked, this, &MainWindow::ReturnFocus);
 
-    for (QRadioButton* option : {opt5, opt12}) {
-        connect(option, &QRadioButton::clicked, this, [this] {
-            session_.setSize(chosenSize());
-            ReturnFocus();
-        });
+    // The options follow the check however it came: a click, the arrow keys
+    // (which check first and move the focus after) or a screen reader's
+    // Toggle action (no click at all).
+    connect(opt5, &QRadioButton::toggled, this, [this] { session_.setSize(chosenSize()); });
+    connect(opt2d, &QRadioButton::toggled, this, [this](bool checked) { checked ? opt2d_Click() : opt3d_Click(); });
+    for (QRadioButton* option : {opt5, opt12, opt2d, opt3d}) {
+        connect(option, &QRadioButton::clicked, this, &MainWindow::ReturnFocus);
+        connect(option, &QRadioButton::toggled, this, &MainWindow::ReturnFocusLater);
     }
-    connect(Slider1, &QSlider::valueChanged, this, [this](int value) {
-        lblcountdown->setText(QString::number(value));
-        ReturnFocus();
-    });
+    // The keys step the slider and leave it the focus; the mouse gives it
+    // back when it lets go (see eventFilter).
+    connect(Slider1, &QSlider::valueChanged, this,
+            [this](int value) { lblcountdown->setText(QString::number(value)); });
+    ExposeAsLink(Label3);
     connect(cmdabout, &QPushButton::clicked, this, [this] {
         auto* about = new AboutWindow(this);
         connect(about, &QDialog::finished, this, [this, about] {
@@ -133,7 +138,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::MouseButtonRelease:
-            if (watched == cmdstart && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+            if (watched == cmdstart) return true;
+            if (watched == Slider1) ReturnFocus();
+            break;
+        case QEvent::FocusIn:
+            // A list with no current row is read as an empty list.
+            if (watched == lsttime && !lsttime->currentItem() && lsttime->count() > 0)
+                lsttime->setCurrentRow(0, QItemSelectionModel::NoUpdate);
             break;
         default: break;
     }
@@ -188,6 +200,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
                 lbltime->setText(Q(cycle_.display(at, mark_)));
                 if (step.beep) services_.beep();
                 tmrcountdown.start();
+                announcer->say(Q(CountdownSentence(cycle_.countdownSeconds())));
             }
             setBetweenSolvesEnabled(false);
             break;
@@ -209,10 +222,11 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
             lbltime->setText(Q(cycle_.display(at, mark_)));
             // Read out once, the stopped time: not the 40 refreshes a second.
             AnnounceNameChange(lbltime);
+            announcer->say(lbltime->text());
             setCorrectionsEnabled(true);
             break;
         case SolveCycle::State::Waiting:
-            settle(cycle_.pending(), true);
+            settle(Decision::Save);
             break;
         case SolveCycle::State::Ended: break;
     }
@@ -228,6 +242,7 @@ void MainWindow::tmrcountdown_Timer() {
     const auto now = services_.now();
     const SolveCycle::Step step = cycle_.countdownTick(now);
     if (step.beep) services_.beep();
+    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds())));
     if (step.timingStarted) {
         tmrcountdown.stop();
         Timer1.start();
@@ -237,18 +252,27 @@ void MainWindow::tmrcountdown_Timer() {
 }
 
 void MainWindow::cmdpenalty_Click() {
-    if (cycle_.state() == SolveCycle::State::Waiting) settle(cycle_.addPenalty());
+    if (cycle_.state() == SolveCycle::State::Waiting) settle(Decision::Penalty);
 }
 
 void MainWindow::cmddnf_Click() {
-    if (cycle_.state() == SolveCycle::State::Waiting) settle(kDnf);
+    if (cycle_.state() == SolveCycle::State::Waiting) settle(Decision::Dnf);
 }
 
 void MainWindow::cmddiscard_Click() {
-    if (cycle_.state() == SolveCycle::State::Waiting) settle(std::nullopt);
+    if (cycle_.state() == SolveCycle::State::Waiting) settle(Decision::Discard);
 }
 
-void MainWindow::settle(std::optional<double> value, bool bySave) {
+void MainWindow::settle(Decision decision) {
+    const bool bySave = decision == Decision::Save;
+    std::optional<double> value;
+    switch (decision) {
+        case Decision::Save: value = cycle_.pending(); break;
+        case Decision::Penalty: value = cycle_.addPenalty(); break;
+        case Decision::Dnf: value = kDnf; break;
+        case Decision::Discard: break;
+    }
+    const StatisticsTexts before = session_.statistics(mark_);
     Session::Outcome outcome = Session::Outcome::Recorded;
     if (value) {
         outcome = session_.RecordSolve(*value, supply_.current());
@@ -262,6 +286,10 @@ void MainWindow::settle(std::optional<double> value, bool bySave) {
         auto* item = new QListWidgetItem(Q(session_.timeText(session_.count() - 1, mark_)), lsttime);
         item->setSizeHint(QSize(0, kListRowHeight));
     }
+    // Said with the next scramble, in one sentence: a second one could cut it off.
+    decisionSentence_ = DecisionSentence(
+        decision, value ? session_.timeText(session_.count() - 1, mark_) : std::string(), before,
+        session_.statistics(mark_));
     setCorrectionsEnabled(false);
     setBetweenSolvesEnabled(true);
     // Save reads "Start" before the end of a session is announced, "+2" and
@@ -292,8 +320,14 @@ void MainWindow::settle(std::optional<double> value, bool bySave) {
 void MainWindow::readyForNextSolve() {
     cmdstart->setText(QStringLiteral("Start"));
     lbltime->setText(Q(ZeroDisplay(mark_)));
-    showScramble(getscramble());
+    nextScramble(decisionSentence_ + " ");
     ReturnFocus();
+}
+
+void MainWindow::nextScramble(const std::string& lead) {
+    const std::string scramble = getscramble();
+    showScramble(scramble);
+    announcer->say(Q(lead + ScrambleSentence(scramble)));
 }
 
 void MainWindow::cmdreset_Click() {
@@ -303,7 +337,7 @@ void MainWindow::cmdreset_Click() {
         return;
     }
     // The scramble is taken before the supply is reset: an imported line still comes first.
-    showScramble(getscramble());
+    nextScramble();
     details()->setReport(EmptyReportText());
     cmdstart->setEnabled(true);
     cmdstart->setFocus();
@@ -366,16 +400,16 @@ void MainWindow::cmdimport_Click() {
         case ScrambleFile::Status::BadFormat:
             services_.message("Incorrect file format! Random scrambles will be generated.", "ERROR",
                               Services::Icon::Critical, Services::Buttons::Ok);
-            showScramble(getscramble());
+            nextScramble();
             break;
         case ScrambleFile::Status::TooLarge:
             // Not a format fault: the file was never read.
             services_.message("File is too large! Random scrambles will be generated.", "ERROR",
                               Services::Icon::Critical, Services::Buttons::Ok);
-            showScramble(getscramble());
+            nextScramble();
             break;
         case ScrambleFile::Status::Ok:
-            showScramble(getscramble());
+            nextScramble();
             break;
     }
     ReturnFocus();
@@ -383,7 +417,7 @@ void MainWindow::cmdimport_Click() {
 
 void MainWindow::cmdnewscramble_Click() {
     ReturnFocus();
-    showScramble(getscramble());
+    nextScramble();
 }
 
 void MainWindow::cmdscrgen_Click() {
@@ -445,6 +479,8 @@ void MainWindow::ReturnFocus() {
     if (cmdstart->isEnabled()) cmdstart->setFocus();
 }
 
+void MainWindow::ReturnFocusLater() { QTimer::singleShot(0, this, &MainWindow::ReturnFocus); }
+
 void MainWindow::setCorrectionsEnabled(bool enabled) {
     cmddiscard->setEnabled(enabled);
     cmdpenalty->setEnabled(enabled);
@@ -467,7 +503,10 @@ void MainWindow::refreshResults() {
     details()->setReport(ReportText(session_, services_.timeOfDayText(), services_.dateText(), mark_));
 }
 
-void MainWindow::showScramble(const std::string& text) { lblscramble->setText(Q(text)); }
+void MainWindow::showScramble(const std::string& text) {
+    lblscramble->setText(Q(text));
+    lblscramble->setAccessibleName(Q(SpokenScramble(text)));
+}
 
 void MainWindow::cubeChanged() {
     picCube->update();

@@ -13,6 +13,7 @@
 #include "session/key_gate.h"
 #include "session/session.h"
 #include "session/solve_cycle.h"
+#include "session/spoken.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -25,6 +26,7 @@ class QSlider;
 
 namespace cubetimer {
 
+class Announcer;
 class ArrowButton;
 class DetailsWindow;
 class NetView;
@@ -87,14 +89,17 @@ private:
     void buildCubeRegion();
     void wire();
     void ReturnFocus();
+    // After the control that has the event has taken the focus itself.
+    void ReturnFocusLater();
     int chosenSize() const;
     void setCorrectionsEnabled(bool enabled);
     void setBetweenSolvesEnabled(bool enabled);
-    // Records the waiting solve (a time or kDnf) or, with no value, drops it.
-    // A second DNF is refused and the solve keeps waiting.
-    // Records the waiting solve (nothing for Discard); bySave for Save itself.
-    void settle(std::optional<double> value, bool bySave = false);
+    // Records the waiting solve as decided (nothing for Discard). A second
+    // DNF is refused and the solve keeps waiting.
+    void settle(Decision decision);
     void readyForNextSolve();
+    // Takes, shows and reads out the next scramble, after `lead` if any.
+    void nextScramble(const std::string& lead = {});
     // Widens the window to the cube region or narrows it to the controls.
     void showCubeRegion(bool shown);
     void refreshResults();
@@ -112,6 +117,8 @@ private:
     TileCube tiles_;
     DetailsWindow* details_ = nullptr;
     KeyGate gate_;
+    // What the decision on the last solve is read out as, with the next scramble.
+    std::string decisionSentence_;
 
     QTimer Timer1;
     QTimer tmrcountdown;
@@ -150,6 +157,7 @@ private:
     QRadioButton* opt2d;
     TileView* picCube;
     NetView* netView;
+    Announcer* announcer;
 };
 
 }  // namespace cubetimer

@@ -18,6 +18,8 @@ QLabel* Label(const QString& name, const QString& caption, QWidget* parent, QRec
 QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, int pointSize) {
     auto* box = Make<QPlainTextEdit>(QStringLiteral("RichTextBox1"), parent);
     box->setReadOnly(true);
+    // A caret, so the arrow keys read the text line by line.
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(pointSize);
