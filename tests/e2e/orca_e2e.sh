@@ -28,10 +28,24 @@ orca_debug="$work/orca-debug.log"
 pids=()
 xvfb_pid=""
 orca_pid=""
+speech_lines() {  # the debug log's speech, each utterance with all its lines
+    awk '/^[0-9:.]+ - /{p = /SPEECH OUTPUT:/} p' "$1"
+}
+stop_orca() {
+    # The screen reader writes its debug log out as it ends. In a namespace it
+    # is the child of the namespace's keeper, which ignores TERM; the keeper's
+    # end takes it along.
+    local reader
+    reader=$(pgrep -P "$orca_pid" -x orca || echo "$orca_pid")
+    kill -TERM "$reader" 2>/dev/null || true
+    wait_until 20 sh -c "! kill -0 $reader 2>/dev/null" || true
+    kill -KILL "$orca_pid" 2>/dev/null || true
+    wait "$orca_pid" 2>/dev/null || true
+    orca_pid=""
+}
 cleanup() {
     status=$?
-    # The namespace's keeper ignores TERM; its end takes the screen reader along.
-    [ -n "$orca_pid" ] && { kill -KILL "$orca_pid"; wait "$orca_pid"; } 2>/dev/null || true
+    [ -n "$orca_pid" ] && stop_orca
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         kill "${pids[i]}" 2>/dev/null || true
         wait "${pids[i]}" 2>/dev/null || true
@@ -43,8 +57,9 @@ cleanup() {
             echo "--- $log said:"; tail -n 40 "$work/$log.out" 2>/dev/null || true
         done
         echo "--- the speech server received:"; cat "$speech" 2>/dev/null || true
-        echo "--- the screen reader's debug log, from its last 60 speech and event lines:"
-        grep -E "SPEECH OUTPUT|EVENT MANAGER|Ignoring|Could not" "$orca_debug" 2>/dev/null | tail -n 60 || true
+        echo "--- the screen reader's debug log, its last 60 speech and event lines:"
+        awk '/^[0-9:.]+ - /{p = /SPEECH OUTPUT|EVENT MANAGER|Ignoring|Could not/} p' "$orca_debug" 2>/dev/null |
+            tail -n 60 || true
     fi
     rm -rf "$work"
 }
@@ -106,5 +121,8 @@ QT_QPA_PLATFORM=xcb "$binary" >"$work/app.out" 2>&1 &
 app=$!
 pids+=("$app")
 
-/usr/bin/python3 "$here/orca_e2e.py" "$speech" "$orca_debug"
+/usr/bin/python3 "$here/orca_e2e.py" "$speech"
 kill -0 "$app" || { echo "the program is gone"; exit 1; }
+stop_orca
+echo "--- what the screen reader said, in its own words (its debug log):"
+speech_lines "$orca_debug"
