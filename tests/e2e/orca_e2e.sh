@@ -1,6 +1,9 @@
 #!/bin/bash
 # Plays solves with the real program while the desktop's real screen reader
-# listens, and checks what it says. Usage: orca_e2e.sh BINARY
+# listens, and checks what it says. Usage: orca_e2e.sh BINARY [RATE]
+# RATE, in characters a second, makes the logging voice take as long as a real
+# one and note which utterances it finished (orca_voice.sh); without it every
+# utterance is logged at once and the run is quick.
 #
 # Everything is private to this run: a virtual X server with a window manager,
 # a session bus with its accessibility bus, a speech server whose only voice
@@ -9,7 +12,7 @@
 # tool is missing or the screen reader cannot start.
 set -euo pipefail
 
-binary=$1
+binary=$1 rate=${2:-}
 here=$(dirname "$0")
 skip() { echo "SKIP: $*"; exit 77; }
 
@@ -91,9 +94,10 @@ wait_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 
 # The speech server's voice is a shell command that appends each utterance to
 # the log; the server still opens a sound device, here ALSA's null device.
+voice=$(cd "$here" && pwd)/orca_voice.sh
 mkdir -p "$work/speechd/modules" "$work/speechd-log"
 printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
-sed "s|@SPEECH_LOG@|$speech|" "$here/orca_speech_module.conf" >"$work/speechd/modules/log.conf"
+sed -e "s|@VOICE@|$voice|" -e "s|@SPEECH_LOG@|$speech|" -e "s|@RATE@|$rate|" "$here/orca_speech_module.conf" >"$work/speechd/modules/log.conf"
 cp "$here/orca_speechd.conf" "$work/speechd/speechd.conf"
 : >"$speech"
 export SPEECHD_ADDRESS="unix_socket:$work/speechd.sock"
