@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 namespace cubetimer {
@@ -14,7 +15,18 @@ class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
+    // Said at once in the active window. Otherwise (a message box has just
+    // closed) the sentence waits until the window has the keyboard back: a
+    // screen reader reads the window and its focus over anything said before.
     void say(const QString& sentence);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showSentence(const QString& sentence);
+
+    QString waiting_;
 };
 
 }  // namespace cubetimer

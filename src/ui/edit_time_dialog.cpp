@@ -29,19 +29,22 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     setModal(true);
     setFixedSize(300, 120);
 
-    const char* captions[] = {"Minutes", "Seconds", "s/100"};
-    for (int i = 0; i < 3; ++i) {
-        Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this, QRect(12 + 96 * i, 8, 88, 20));
-    }
     cmbminutes = TwoDigitList(QStringLiteral("cmbminutes"), 60, this);
     cmbseconds = TwoDigitList(QStringLiteral("cmbseconds"), 60, this);
     cmbcent = TwoDigitList(QStringLiteral("cmbcent"), 100, this);
     cmbminutes->setGeometry(12, 30, 84, 26);
     cmbseconds->setGeometry(108, 30, 84, 26);
     cmbcent->setGeometry(204, 30, 84, 26);
-    cmbminutes->setAccessibleName(QStringLiteral("Minutes"));
-    cmbseconds->setAccessibleName(QStringLiteral("Seconds"));
-    cmbcent->setAccessibleName(QStringLiteral("Hundredths"));
+    // A list is read by its label (its own name is the value shown), so each
+    // caption labels its list, and "s/100" is read as a word.
+    const char* captions[] = {"Minutes", "Seconds", "s/100"};
+    QComboBox* lists[] = {cmbminutes, cmbseconds, cmbcent};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* caption = Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this,
+                                QRect(12 + 96 * i, 8, 88, 20));
+        caption->setBuddy(lists[i]);
+    }
+    findChild<QLabel*>(QStringLiteral("Label3"))->setAccessibleName(QStringLiteral("Hundredths"));
 
     cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Change!"), this, QRect(12, 76, 132, 30));
     cmdsave->setDefault(true);

@@ -190,6 +190,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
     if (!cmdstart->isEnabled()) return;
+    std::string sentence;
     switch (cycle_.state()) {
         case SolveCycle::State::Ready: {
             const SolveCycle::Step step = cycle_.start(Slider1->value(), at);
@@ -200,7 +201,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
                 lbltime->setText(Q(cycle_.display(at, mark_)));
                 if (step.beep) services_.beep();
                 tmrcountdown.start();
-                announcer->say(Q(CountdownSentence(cycle_.countdownSeconds())));
+                sentence = CountdownSentence(cycle_.countdownSeconds());
             }
             setBetweenSolvesEnabled(false);
             break;
@@ -222,7 +223,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
             lbltime->setText(Q(cycle_.display(at, mark_)));
             // Read out once, the stopped time: not the 40 refreshes a second.
             AnnounceNameChange(lbltime);
-            announcer->say(lbltime->text());
+            sentence = lbltime->text().toStdString();
             setCorrectionsEnabled(true);
             break;
         case SolveCycle::State::Waiting:
@@ -232,6 +233,8 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
     }
     // A mouse click must not leave the keyboard focus elsewhere.
     ReturnFocus();
+    // Last: a screen reader reads a focus change at once, over what it was saying.
+    announcer->say(Q(sentence));
 }
 
 void MainWindow::Timer1_Timer() {

@@ -1,0 +1,219 @@
+#include <QAccessible>
+#include <QComboBox>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+#include "fake_services.h"
+#include "ui/details_window.h"
+
+namespace cubetimer {
+namespace {
+
+using namespace std::chrono_literals;
+
+// What a screen reader would hear: the name of the notification each time
+// it comes into view (the platform's accessibility bridge, absent here, turns
+// that showing into the event a screen reader speaks).
+class Heard : public QObject {
+public:
+    explicit Heard(const Harness& h) : notification_(h.find("announcer")) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(notification_)->role(), QAccessible::Notification);
+        notification_->installEventFilter(this);
+    }
+    // What was said since the last call.
+    QStringList take() { return std::exchange(sentences_, {}); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            sentences_ << QAccessible::queryAccessibleInterface(notification_)->text(QAccessible::Name);
+        return false;
+    }
+
+private:
+    QWidget* notification_;
+    QStringList sentences_;
+};
+
+bool FocusReturnsToStart(const Harness& h) {
+    return QTest::qWaitFor([&] { return h.start()->hasFocus(); }, 5000);
+}
+
+TEST(SpeechTest, OneSolveWithACountdownIsSaidOnceAtEveryChange) {
+    Harness h;
+    Heard heard(h);
+    h.find<QSlider>("Slider1")->setValue(5);
+    const QString first = h.text("lblscramble");
+    h.press();
+    EXPECT_EQ(heard.take(), QStringList{"Countdown 5 seconds"});
+    const std::pair<int, QStringList> ticks[] = {{4, {}}, {3, {"3"}}, {2, {"2"}}, {1, {"1"}}, {0, {"Go"}}};
+    for (const auto& [left, said] : ticks) {
+        h.services.clock += 998ms;
+        h.window->tmrcountdown_Timer();
+        EXPECT_EQ(heard.take(), said) << left;
+    }
+    for (int i = 0; i < 400; ++i) {
+        h.services.clock += 25ms;
+        h.window->Timer1_Timer();
+    }
+    EXPECT_EQ(heard.take(), QStringList{}) << "the running display is not read out";
+    h.services.clock += 2344ms;
+    h.press();
+    EXPECT_EQ(heard.take(), QStringList{"00:12.34"});
+    EXPECT_EQ(h.text("lbltime"), "00:12.34");
+    h.press();
+    const QStringList saved = heard.take();
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_TRUE(saved[0].startsWith("Saved 00:12.34. Best 00:12.34. Scramble: ")) << saved[0].toStdString();
+    EXPECT_NE(h.text("lblscramble"), first);
+    // The scramble said is the one shown, spelled out.
+    EXPECT_TRUE(saved[0].endsWith(
+        QAccessible::queryAccessibleInterface(h.find("lblscramble"))->text(QAccessible::Name) + "."));
+}
+
+TEST(SpeechTest, EachDecisionAndEachNewScrambleIsOneSentence) {
+    struct Case {
+        const char* button;  // after a 10 s solve waits for its decision; none for New Scramble
+        const char* begins;
+    };
+    const Case cases[] = {
+        {"cmdpenalty", "Plus two, 00:12.00. Average 00:10.50. Worst 00:12.00. Scramble: "},
+        {"cmddnf", "DNF. Average 00:09.00. Worst DNF. Scramble: "},
+        {"cmddiscard", "Discarded. Scramble: "},
+        {nullptr, "Scramble: "},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.recordSolve(9s);
+        Heard heard(h);
+        if (c.button) {
+            h.timeSolve(10s);
+            heard.take();
+            h.click(c.button);
+        } else {
+            h.click("cmdnewscramble");
+        }
+        const QStringList said = heard.take();
+        ASSERT_EQ(said.size(), 1) << c.begins;
+        EXPECT_TRUE(said[0].startsWith(c.begins)) << said[0].toStdString();
+        EXPECT_FALSE(said[0].contains('\'')) << said[0].toStdString();
+    }
+}
+
+// Said while a message box has the keyboard, a sentence would be read over by
+// the window's return; it waits for the window instead.
+TEST(SpeechTest, ASentenceWaitsUntilTheWindowIsActiveAgain) {
+    Harness h;
+    Heard heard(h);
+    QWidget box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    h.window->cmdnewscramble_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard.take(), QStringList{});
+    QApplication::setActiveWindow(h.window.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.find("announcer")->isVisible(); }, 5000));
+    const QStringList said = heard.take();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("Scramble: ")) << said[0].toStdString();
+}
+
+TEST(SpeechTest, TheSliderStepsByKeyAndGivesTheFocusBackAfterTheMouse) {
+    Harness h;
+    auto* slider = h.find<QSlider>("Slider1");
+    slider->setFocus();
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_PageUp, 7}, {Qt::Key_PageUp, 12}, {Qt::Key_Left, 11},
+        {Qt::Key_PageDown, 6},
+    };
+    for (const auto& [key, value] : steps) {
+        QTest::keyClick(slider, key);
+        EXPECT_EQ(slider->value(), value) << key;
+        EXPECT_TRUE(slider->hasFocus()) << key;
+    }
+    EXPECT_EQ(h.text("lblcountdown"), "6");
+
+    const QPoint end(slider->width() - 4, 8);
+    QTest::mousePress(slider, Qt::LeftButton, {}, end);
+    EXPECT_GT(slider->value(), 6);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, end);
+    EXPECT_TRUE(h.start()->hasFocus());
+}
+
+// The session size and the cube view follow their options however they are
+// checked, and the focus goes back to Start.
+TEST(SpeechTest, OptionsFollowTheCheckByMouseKeysOrToggleAction) {
+    enum class Way { Mouse, ArrowKey, ToggleAction };
+    for (Way way : {Way::Mouse, Way::ArrowKey, Way::ToggleAction}) {
+        const int n = static_cast<int>(way);
+        Harness h;
+        const std::tuple<const char*, const char*, Qt::Key> choices[] = {{"opt12", "opt5", Qt::Key_Down},
+                                                                         {"opt3d", "opt2d", Qt::Key_Right}};
+        for (const auto& [from, to, key] : choices) {
+            auto* option = h.find<QRadioButton>(to);
+            switch (way) {
+                case Way::Mouse: QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); break;
+                case Way::ArrowKey:
+                    h.find(from)->setFocus();
+                    QTest::keyClick(h.find(from), key);
+                    break;
+                case Way::ToggleAction:
+                    QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
+                        QAccessibleActionInterface::toggleAction());
+                    break;
+            }
+            EXPECT_TRUE(option->isChecked()) << n << to;
+            EXPECT_TRUE(FocusReturnsToStart(h)) << n << to;
+        }
+        EXPECT_TRUE(h.find("netview")->isVisible()) << n;
+        EXPECT_FALSE(h.find("picCube")->isVisible()) << n;
+        for (int i = 0; i < 5; ++i) h.recordSolve(10s);
+        EXPECT_EQ(h.services.messages,
+                  std::vector<std::string>{"Information: The session has ended!\r\nWould you like to see results?"})
+            << n;
+    }
+}
+
+TEST(SpeechTest, ListsAndTextsReadByKeyboard) {
+    Harness h;
+    for (int seconds : {9, 8}) h.recordSolve(std::chrono::seconds(seconds));
+    // The times list gets a current row with the focus, and nothing is selected for F2 by it.
+    auto* times = h.find<QListWidget>("lsttime");
+    times->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(times->currentRow(), 0);
+    EXPECT_TRUE(times->selectedItems().isEmpty());
+
+    // The report is read line by line with the arrow keys.
+    h.click("cmddetails");
+    auto* report = h.find<DetailsWindow>("frmdetails")->findChild<QPlainTextEdit*>("RichTextBox1");
+    report->setFocus();
+    for (int line = 1; line <= 3; ++line) {
+        QTest::keyClick(report, Qt::Key_Down);
+        EXPECT_EQ(report->textCursor().blockNumber(), line);
+    }
+    h.find<DetailsWindow>("frmdetails")->reject();
+
+    auto* link = QAccessible::queryAccessibleInterface(h.find("Label3"));
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), QString::fromLatin1(kSiteUrl));
+
+    h.window->lsttime_DblClick(0);
+    auto* edit = h.window->findChild<QDialog*>("frmedit");
+    ASSERT_NE(edit, nullptr);
+    QStringList names;
+    for (const char* list : {"cmbminutes", "cmbseconds", "cmbcent"}) {
+        const auto labels =
+            QAccessible::queryAccessibleInterface(edit->findChild<QComboBox*>(list))->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << list;
+        names << labels[0].first->text(QAccessible::Name);
+    }
+    EXPECT_EQ(names, (QStringList{"Minutes", "Seconds", "Hundredths"}));
+    edit->reject();
+    Harness::flushDeletes();
+}
+
+}  // namespace
+}  // namespace cubetimer
