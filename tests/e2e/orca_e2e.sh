@@ -128,5 +128,7 @@ pids+=("$app")
 /usr/bin/python3 "$here/orca_e2e.py" "$speech"
 kill -0 "$app" || { echo "the program is gone"; exit 1; }
 stop_orca
+echo "--- what the voice received:"
+cat "$speech"
 echo "--- what the screen reader said, in its own words (its debug log):"
 speech_lines "$orca_debug"
