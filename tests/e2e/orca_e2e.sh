@@ -97,7 +97,8 @@ wait_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 voice=$(cd "$here" && pwd)/orca_voice.sh
 mkdir -p "$work/speechd/modules" "$work/speechd-log"
 printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
-sed -e "s|@VOICE@|$voice|" -e "s|@SPEECH_LOG@|$speech|" -e "s|@RATE@|$rate|" "$here/orca_speech_module.conf" >"$work/speechd/modules/log.conf"
+sed -e "s|@VOICE@|$voice|" -e "s|@SPEECH_LOG@|$speech|" -e "s|@RATE@|$rate|" \
+    "$here/orca_speech_module.conf" >"$work/speechd/modules/log.conf"
 cp "$here/orca_speechd.conf" "$work/speechd/speechd.conf"
 : >"$speech"
 export SPEECHD_ADDRESS="unix_socket:$work/speechd.sock"
