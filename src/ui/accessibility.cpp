@@ -37,7 +37,8 @@ private:
 constexpr const char* kLinkProperty = "cubetimerLink";
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
-    if (auto* announcer = qobject_cast<Announcer*>(object)) return new QAccessibleWidget(announcer, QAccessible::Notification);
+    if (auto* notification = qobject_cast<Notification*>(object))
+        return new QAccessibleWidget(notification, QAccessible::Notification);
     if (object->isWidgetType() && object->property(kLinkProperty).toBool()) {
         auto* link = static_cast<QWidget*>(object);
         return new PaintedWidget(link, QAccessible::Link, [link] { return link->property("text").toString(); },

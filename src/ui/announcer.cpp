@@ -9,40 +9,48 @@
 
 namespace cubetimer {
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-    // The notification role comes from the accessibility factory.
-    InstallAccessibleViews();
-    setObjectName(QStringLiteral("announcer"));
+Notification::Notification(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("announcement"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, 0);
     hide();
-    window()->installEventFilter(this);
+}
+
+Announcer::Announcer(QWidget* surface) : QObject(surface) {
+    // The notification role comes from the accessibility factory.
+    InstallAccessibleViews();
+    for (Notification*& notification : notifications_) notification = new Notification(surface);
+    surface->window()->installEventFilter(this);
 }
 
 void Announcer::say(const QString& sentence) {
     if (sentence.isEmpty()) return;
-    if (window()->isActiveWindow()) {
-        showSentence(sentence);
-    } else {
-        waiting_ = sentence;
-    }
+    waiting_ = sentence;
+    if (notifications_[0]->window()->isActiveWindow()) sayWaiting();
 }
 
 bool Announcer::eventFilter(QObject* watched, QEvent* event) {
-    // After the activation has moved the focus, and so after the screen
-    // reader has been told of it.
-    if (event->type() == QEvent::WindowActivate && !waiting_.isEmpty())
-        QTimer::singleShot(0, this, [this] { showSentence(std::exchange(waiting_, {})); });
-    return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::WindowActivate && !waiting_.isEmpty()) sayWaiting();
+    return QObject::eventFilter(watched, event);
 }
 
-void Announcer::showSentence(const QString& sentence) {
-    if (sentence.isEmpty()) return;
-    // Hidden first, so the same sentence twice is shown, and heard, twice.
-    hide();
-    setAccessibleName(sentence);
-    show();
+void Announcer::sayWaiting() {
+    // Once the handler or the activation at hand has moved the focus, and so
+    // after the screen reader has been told of it. The last sentence wins.
+    QTimer::singleShot(0, this, [this] {
+        const QString sentence = std::exchange(waiting_, {});
+        if (!sentence.isEmpty()) show(sentence);
+    });
+}
+
+void Announcer::show(const QString& sentence) {
+    Notification* notification = notifications_[next_];
+    next_ = (next_ + 1) % notifications_.size();
+    // Hidden first: it comes into view again, and is heard again.
+    notification->hide();
+    notification->setAccessibleName(sentence);
+    notification->show();
 }
 
 }  // namespace cubetimer

@@ -210,6 +210,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
             tmrcountdown.stop();
             cycle_.abortCountdown();
             cmdstart->setText(QStringLiteral("Start"));
+            sentence = "Countdown stopped";
             lbltime->setText(Q(ZeroDisplay(mark_)));
             opt5->setEnabled(false);
             opt12->setEnabled(false);
@@ -233,7 +234,6 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
     }
     // A mouse click must not leave the keyboard focus elsewhere.
     ReturnFocus();
-    // Last: a screen reader reads a focus change at once, over what it was saying.
     announcer->say(Q(sentence));
 }
 
