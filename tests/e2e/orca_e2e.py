@@ -172,8 +172,8 @@ def timed_solve(at, at_least=ZERO):
 
 
 # Qt's accessibility bridge holds every key until the screen reader has seen
-# it, up to 100 ms, and hands it on without the X server's time stamp, so the
-# program can only time it on arrival.
+# it, up to 100 ms, and hands it on without the X server's time stamp: the
+# program times it on arrival.
 KEY_DELAY = 0.15
 
 
