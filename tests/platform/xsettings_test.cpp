@@ -7,63 +7,44 @@
 namespace cubetimer {
 namespace {
 
+constexpr int kInteger = 0, kString = 1, kColour = 2;
+
 // Writes an XSETTINGS property the way a settings manager does.
-class Property {
-public:
-    explicit Property(bool bigEndian) : bigEndian_(bigEndian) {
-        bytes_ += static_cast<char>(bigEndian ? 1 : 0);
-        bytes_ += std::string(3, '\0');
-        number(7, 4);  // serial
-        number(0, 4);  // count, filled in by text()
-    }
-    Property& add(int type, const std::string& name) {
-        ++count_;
-        number(static_cast<std::uint32_t>(type), 1);
-        number(0, 1);
-        number(static_cast<std::uint32_t>(name.size()), 2);
-        padded(name);
-        number(3, 4);  // serial of the last change
-        return *this;
-    }
-    Property& integer(const std::string& name) { add(0, name).number(42, 4); return *this; }
-    Property& colour(const std::string& name) { add(2, name).number(0xFFFF, 4).number(0x8000, 4); return *this; }
-    Property& string(const std::string& name, const std::string& value) {
-        add(1, name).number(static_cast<std::uint32_t>(value.size()), 4).padded(value);
-        return *this;
+struct Property {
+    explicit Property(bool big) : bigEndian(big) {}
+    bool bigEndian;
+    std::string body;
+    std::uint32_t count = 0;
+
+    Property& add(int type, const std::string& name, const std::string& value = "") {
+        ++count;
+        number(type, 1).number(0, 1).number(name.size(), 2).padded(name).number(3, 4);  // 3: serial of the last change
+        if (type == kString) return number(value.size(), 4).padded(value);
+        if (type == kColour) number(0xFFFF, 4);
+        return number(0x8000, 4);
     }
     std::string text() const {
-        std::string out = bytes_;
-        for (int i = 0; i < 4; ++i) {
-            out[8 + i] = static_cast<char>((count_ >> (8 * (bigEndian_ ? 3 - i : i))) & 0xFF);
-        }
-        return out;
+        Property head(bigEndian);
+        head.number(bigEndian ? 1 : 0, 1).number(0, 3).number(7, 4).number(count, 4);  // byte order, padding, serial, count
+        return head.body + body;
     }
-
-private:
-    Property& number(std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
-            bytes_ += static_cast<char>((value >> (8 * (bigEndian_ ? bytes - 1 - i : i))) & 0xFF);
-        }
+    Property& number(std::size_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) body += static_cast<char>((value >> (8 * (bigEndian ? bytes - 1 - i : i))) & 0xFF);
         return *this;
     }
     Property& padded(const std::string& text) {
-        bytes_ += text;
-        bytes_ += std::string((4 - text.size() % 4) % 4, '\0');
+        body += text + std::string((4 - text.size() % 4) % 4, '\0');
         return *this;
     }
-
-    bool bigEndian_;
-    std::string bytes_;
-    std::uint32_t count_ = 0;
 };
 
 TEST(XSettingsTest, StringsAreReadInEitherByteOrderPastNumbersAndColours) {
     for (const bool bigEndian : {false, true}) {
         const std::string property = Property(bigEndian)
-                                         .integer("Net/DoubleClickTime")
-                                         .string("Net/ThemeName", "Adwaita")
-                                         .colour("Gtk/Colour")
-                                         .string("Net/SoundThemeName", "ocean")
+                                         .add(kInteger, "Net/DoubleClickTime")
+                                         .add(kString, "Net/ThemeName", "Adwaita")
+                                         .add(kColour, "Gtk/Colour")
+                                         .add(kString, "Net/SoundThemeName", "ocean")
                                          .text();
         const std::map<std::string, std::string> want{{"Net/SoundThemeName", "ocean"}, {"Net/ThemeName", "Adwaita"}};
         EXPECT_EQ(XSettingsStrings(property), want) << bigEndian;
@@ -72,7 +53,7 @@ TEST(XSettingsTest, StringsAreReadInEitherByteOrderPastNumbersAndColours) {
 
 TEST(XSettingsTest, APropertyCutShortGivesTheSettingsBeforeTheCut) {
     const std::string property =
-        Property(false).string("Net/ThemeName", "Adwaita").string("Net/SoundThemeName", "ocean").text();
+        Property(false).add(kString, "Net/ThemeName", "Adwaita").add(kString, "Net/SoundThemeName", "ocean").text();
     const std::map<std::string, std::string> first{{"Net/ThemeName", "Adwaita"}};
     for (std::size_t cut : {property.size() - 1, property.size() - 8, property.size() - 20}) {
         EXPECT_EQ(XSettingsStrings(property.substr(0, cut)), first) << cut;
