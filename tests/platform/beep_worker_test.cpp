@@ -69,8 +69,9 @@ protected:
     std::atomic<int> bells{0};
 
     std::unique_ptr<BeepWorker> makeWorker() {
-        auto worker = std::make_unique<BeepWorker>(std::make_unique<FakePlayer>(server), [this] { ++bells; },
-                                                   [s = server] { return steady_clock::time_point(1ms * s->clockMs.load()); });
+        auto worker = std::make_unique<BeepWorker>(
+            std::make_unique<FakePlayer>(server), [this] { ++bells; },
+            [s = server] { return steady_clock::time_point(1ms * s->clockMs.load()); });
         EXPECT_TRUE(settled(*worker));
         return worker;
     }

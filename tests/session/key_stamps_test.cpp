@@ -28,11 +28,8 @@ TEST(KeyStampsTest, CopiesHeldByABridgeTakeTheStampsOfTheirOriginals) {
         std::vector<Step> steps;
     } runs[] = {
         {"stamps that waited too long, as of a key the screen reader kept, are dropped",
-         {{'A', kReturn, kPress, 7000, 0},
-          {'A', kReturn, kPress, 9000, 2000},
-          {'C', kReturn, kPress, 9000, 2090},
-          {'A', kSpace, kPress, 9500, 2100},
-          {'C', kSpace, kPress, 0, 3101}}},
+         {{'A', kReturn, kPress, 7000, 0}, {'A', kReturn, kPress, 9000, 2000}, {'C', kReturn, kPress, 9000, 2090},
+          {'A', kSpace, kPress, 9500, 2100}, {'C', kSpace, kPress, 0, 3101}}},
         {"nothing recorded for this key and edge",
          {{'C', kSpace, kPress, 0, 0}, {'A', kSpace, kPress, 7000, 10}, {'C', kSpace, kRelease, 0, 20},
           {'C', kReturn, kPress, 0, 30}}},
@@ -41,15 +38,11 @@ TEST(KeyStampsTest, CopiesHeldByABridgeTakeTheStampsOfTheirOriginals) {
         // own original's stamp, once, or a repeat would look like a new press.
         {"a held key's repeats in order",
          {{'A', kSpace, kPress, 7000, 0},
-          {'A', kSpace, kRelease, 7500, 500},
-          {'A', kSpace, kPress, 7500, 500},
+          {'A', kSpace, kRelease, 7500, 500}, {'A', kSpace, kPress, 7500, 500},
           {'C', kSpace, kPress, 7000, 560},
-          {'A', kSpace, kRelease, 7566, 566},
-          {'A', kSpace, kPress, 7566, 566},
-          {'C', kSpace, kRelease, 7500, 590},
-          {'C', kSpace, kPress, 7500, 590},
-          {'C', kSpace, kRelease, 7566, 620},
-          {'C', kSpace, kPress, 7566, 620},
+          {'A', kSpace, kRelease, 7566, 566}, {'A', kSpace, kPress, 7566, 566},
+          {'C', kSpace, kRelease, 7500, 590}, {'C', kSpace, kPress, 7500, 590},
+          {'C', kSpace, kRelease, 7566, 620}, {'C', kSpace, kPress, 7566, 620},
           {'C', kSpace, kPress, 0, 630}}},
     };
     for (const auto& run : runs) {
