@@ -13,11 +13,12 @@ namespace {
 
 using namespace std::chrono_literals;
 
+QString NameOf(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
+
 // What a screen reader would hear: the name of the notification each time
 // it comes into view (the platform's accessibility bridge, absent here, turns
 // that showing into the event a screen reader speaks).
-class Heard : public QObject {
-public:
+struct Heard : QObject {
     explicit Heard(const Harness& h) {
         for (QWidget* notification : h.window->findChildren<QWidget*>("announcement")) {
             EXPECT_EQ(QAccessible::queryAccessibleInterface(notification)->role(), QAccessible::Notification);
@@ -27,26 +28,18 @@ public:
     // What was said since the last call, once the handlers are done.
     QStringList take() {
         QCoreApplication::processEvents();
-        return std::exchange(sentences_, {});
+        return std::exchange(sentences, {});
     }
-    QObject* last = nullptr;  // the notification shown last
-
-protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
-            sentences_ << QAccessible::queryAccessibleInterface(watched)->text(QAccessible::Name);
+            sentences << NameOf(watched);
             last = watched;
         }
         return false;
     }
-
-private:
-    QStringList sentences_;
+    QStringList sentences;
+    QObject* last = nullptr;  // the notification shown last
 };
-
-bool FocusReturnsToStart(const Harness& h) {
-    return QTest::qWaitFor([&] { return h.start()->hasFocus(); }, 5000);
-}
 
 TEST(SpeechTest, OneSolveWithACountdownIsSaidOnceAtEveryChange) {
     Harness h(',');  // said with the decimal mark the display shows
@@ -66,11 +59,10 @@ TEST(SpeechTest, OneSolveWithACountdownIsSaidOnceAtEveryChange) {
     h.press();
     EXPECT_EQ(heard.take(), QStringList{"00:12,34"});
     // The display itself reads as the stopped time.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(h.find("lbltime"))->text(QAccessible::Name), "00:12,34");
+    EXPECT_EQ(NameOf(h.find("lbltime")), "00:12,34");
     h.press();
     // The next scramble is said as it is shown, spelled out.
-    const QString next = QAccessible::queryAccessibleInterface(h.find("lblscramble"))->text(QAccessible::Name);
-    EXPECT_EQ(heard.take(), QStringList{"Saved 00:12,34. Best 00:12,34. Scramble: " + next + "."});
+    EXPECT_EQ(heard.take(), QStringList{"Saved 00:12,34. Best 00:12,34. Scramble: " + NameOf(h.find("lblscramble")) + "."});
 
     // A countdown stopped early says so.
     h.find<QSlider>("Slider1")->setValue(2);
@@ -80,28 +72,23 @@ TEST(SpeechTest, OneSolveWithACountdownIsSaidOnceAtEveryChange) {
     h.press();
     EXPECT_EQ(heard.take(), QStringList{"Countdown stopped"});
     // A screen reader reads a name a little late: the earlier one still holds its own.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(started)->text(QAccessible::Name), "Countdown 2 seconds");
+    EXPECT_EQ(NameOf(started), "Countdown 2 seconds");
 }
 
-TEST(SpeechTest, EachDecisionAndEachNewScrambleIsOneSentence) {
-    // A button decides a 10 s solve; none is New Scramble.
+TEST(SpeechTest, EachDecisionOfASecondSolveIsOneSentence) {
     const std::pair<const char*, const char*> cases[] = {
         {"cmdpenalty", "Plus two, 00:12.00. Average 00:10.50. Worst 00:12.00. Scramble: "},
         {"cmddnf", "DNF. Average 00:09.00. Worst DNF. Scramble: "},
         {"cmddiscard", "Discarded. Scramble: "},
-        {nullptr, "Scramble: "},
     };
     for (const auto& [button, begins] : cases) {
         Harness h;
         h.recordSolve(9s);
         Heard heard(h);
-        if (button) h.timeSolve(10s);
+        h.timeSolve(10s);
         heard.take();
-        h.click(button ? button : "cmdnewscramble");
-        const QStringList said = heard.take();
-        ASSERT_EQ(said.size(), 1) << begins;
-        EXPECT_TRUE(said[0].startsWith(begins)) << said[0].toStdString();
-        EXPECT_FALSE(said[0].contains('\'')) << said[0].toStdString();
+        h.click(button);
+        EXPECT_EQ(heard.take(), QStringList{begins + NameOf(h.find("lblscramble")) + "."});
     }
 }
 
@@ -120,26 +107,21 @@ TEST(SpeechTest, ASentenceWaitsUntilTheWindowIsActiveAgain) {
     QApplication::setActiveWindow(h.window.get());
     QStringList said;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(said = heard.take()).isEmpty(); }, 5000));
-    ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].startsWith("Scramble: ")) << said[0].toStdString();
+    EXPECT_EQ(said, QStringList{"Scramble: " + NameOf(h.find("lblscramble")) + "."});
 }
 
 TEST(SpeechTest, TheSliderStepsByKeyAndGivesTheFocusBackAfterTheMouse) {
     Harness h;
     auto* slider = h.find<QSlider>("Slider1");
     slider->setFocus();
-    const std::pair<Qt::Key, int> steps[] = {
-        {Qt::Key_Right, 1}, {Qt::Key_PageUp, 6}, {Qt::Key_PageUp, 11}, {Qt::Key_Left, 10}, {Qt::Key_PageDown, 5}};
-    for (const auto& [key, value] : steps) {
-        QTest::keyClick(slider, key);
-        EXPECT_EQ(slider->value(), value) << key;
-        EXPECT_TRUE(slider->hasFocus()) << key;
-    }
-    EXPECT_EQ(h.text("lblcountdown"), "5");
+    // Steps of one and five, the focus staying on the slider.
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_Left}) QTest::keyClick(slider, key);
+    EXPECT_TRUE(slider->hasFocus());
+    EXPECT_EQ(h.text("lblcountdown"), "10");
 
     const QPoint end(slider->width() - 4, 8);
     QTest::mousePress(slider, Qt::LeftButton, {}, end);
-    EXPECT_GT(slider->value(), 5);
+    EXPECT_GT(slider->value(), 10);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, end);
     EXPECT_TRUE(h.start()->hasFocus());
 }
@@ -163,7 +145,7 @@ TEST(SpeechTest, OptionsFollowTheCheckByMouseKeysOrToggleAction) {
                 QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
                     QAccessibleActionInterface::toggleAction());
             }
-            EXPECT_TRUE(FocusReturnsToStart(h)) << to;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return h.start()->hasFocus(); }, 5000)) << to;
         }
         EXPECT_TRUE(h.find("netview")->isVisible());
         EXPECT_EQ(h.window->session().size(), 5);
@@ -189,8 +171,6 @@ TEST(SpeechTest, TheReportReadsLineByLineAndEditTimeNamesItsLists) {
         for (const auto& [label, relation] : box->relations(QAccessible::Label)) names << label->text(QAccessible::Name);
     }
     EXPECT_EQ(names, (QStringList{"Minutes", "Seconds", "Hundredths"}));
-    edit->reject();
-    Harness::flushDeletes();
 }
 
 }  // namespace
