@@ -18,28 +18,23 @@ void Import(Harness& h, const std::string& name, const std::string& bytes) {
 
 TEST(ScrambleWindowTest, ImportedLinesComeFirstThenRandomScrambles) {
     Harness h;
-    Import(h, "four.txt", "R U2\r\nF'\r\nD'\r\nL B\r\n");
+    // Lines end in CR LF, in a lone CR as some editors write them, or in LF.
+    const std::string four = "R U2\r\nF'\rD'\nL B\r\n";
+    Import(h, "four.txt", four);
     EXPECT_EQ(h.text("lblscramble"), "R U2 ");
     h.recordSolve(std::chrono::seconds(10));
-    EXPECT_EQ(h.window->session().scrambles()[0], "R U2 ");
     EXPECT_EQ(h.text("lblscramble"), "F' ");
     h.click("cmdnewscramble");
     EXPECT_EQ(h.text("lblscramble"), "D' ");
     h.services.answers = {Services::Answer::Yes};
     h.click("cmdreset");  // takes one more line, then the supply is random again
     EXPECT_EQ(h.text("lblscramble"), "L B ");
-    Import(h, "four.txt", "R U2\r\nF'\r\nD'\r\nL B\r\n");
+    Import(h, "four.txt", four);
     Import(h, "", "");  // cancelled: the shown scramble stays, the next is random
     EXPECT_EQ(h.text("lblscramble"), "R U2 ");
     h.click("cmdnewscramble");
     EXPECT_EQ(h.text("lblscramble").size(), 75);
     EXPECT_EQ(h.services.messages.size(), 1u);  // only the reset question
-
-    // A file with lone CR line ends, as some editors write them.
-    Import(h, "cr.txt", "R U\rF2 D\r");
-    EXPECT_EQ(h.text("lblscramble"), "R U ");
-    h.click("cmdnewscramble");
-    EXPECT_EQ(h.text("lblscramble"), "F2 D ");
 }
 
 TEST(ScrambleWindowTest, EachFailedImportSaysWhy) {
@@ -72,12 +67,10 @@ TEST(ScrambleWindowTest, ContestSheetLeavesScrambleCubeAndSessionAlone) {
     const NetCube net = h.window->net();
     h.click("cmdscrgen");
     auto* window = h.window->findChild<QDialog*>("frmscrambles");
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(window && window->isVisible());
     QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(QString::fromStdString(h.services.clipboard).replace("\r\n", "\n"),
               window->findChild<QPlainTextEdit*>("RichTextBox1")->toPlainText());
-    EXPECT_EQ(std::count(h.services.clipboard.begin(), h.services.clipboard.end(), '\n'), 13);
     // All 13 lines in view at once, and the label's text whole in its 13 px.
     EXPECT_EQ(window->findChild<QPlainTextEdit*>("RichTextBox1")->verticalScrollBar()->maximum(), 0);
     auto* copied = window->findChild<QLabel*>("Label1");

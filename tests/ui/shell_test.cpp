@@ -39,12 +39,6 @@ TEST(ShellTest, SplashFillsInTenStepsThenHandsOverAfterAPause) {
     EXPECT_EQ(pausing, filling);
 }
 
-QDialog* OpenAbout(Harness& h) {
-    Harness::flushDeletes();
-    h.click("cmdabout");
-    return h.window->findChild<QDialog*>("frmabout");
-}
-
 // About closes by its "Ok" label, Enter or Escape, each giving the focus back
 // to Start, or by the frame around the label, which leaves the focus alone.
 TEST(ShellTest, AboutClosesByItsOkLabelItsFrameOrTheKeyboard) {
@@ -59,10 +53,9 @@ TEST(ShellTest, AboutClosesByItsOkLabelItsFrameOrTheKeyboard) {
     };
     for (const auto& [way, close, focusBack] : ways) {
         Harness h;
-        QDialog* about = OpenAbout(h);
-        ASSERT_NE(about, nullptr);
-        EXPECT_TRUE(about->isVisible());
-        EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Quorvanta Rubik's Timer 3.0");
+        h.click("cmdabout");
+        auto* about = h.window->findChild<QDialog*>("frmabout");
+        ASSERT_TRUE(about && about->isVisible()) << way;
         h.find("Slider1")->setFocus();
         close(about);
         EXPECT_FALSE(about->isVisible()) << way;
@@ -70,10 +63,8 @@ TEST(ShellTest, AboutClosesByItsOkLabelItsFrameOrTheKeyboard) {
     }
 }
 
-TEST(ShellTest, LinkOpensTheSiteAndExitDuringASolveEndsAtOnce) {
+TEST(ShellTest, ExitDuringASolveEndsAtOnce) {
     Harness h;
-    h.click("Label3");
-    EXPECT_EQ(h.services.urls, std::vector<std::string>{"https://quorvanta.example/rubiks-timer"});
     h.press();
     QTimer::singleShot(0, [&h] { h.click("cmdexit"); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
