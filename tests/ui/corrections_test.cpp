@@ -33,7 +33,6 @@ TEST(CorrectionsTest, PenaltyDnfAndDiscardSettleTheWaitingSolveAndASecondDnfIsRe
     }
     h.expectEnabled({"opt5", "opt12"}, false);
     EXPECT_EQ(h.rows(), (QStringList{"00:14.34", "DNF"}));
-    EXPECT_EQ(h.text("lblworst"), "Worst: DNF");
 
     h.timeSolve(11s);
     const QString scramble = h.text("lblscramble");
@@ -105,7 +104,6 @@ TEST(EditTimeTest, ChangeRewritesTheRowStatisticsAndReportAndANullTimeIsRefused)
     Edit(h, 0, 59, 59, 99);
     EXPECT_EQ(h.rows()[0], "59:59.99");
 
-    h.services.messages.clear();
     const std::string before = Snapshot(h);
     Edit(h, 2, 0, 0, 0);
     EXPECT_EQ(h.services.messages, std::vector<std::string>{"ERROR: Can't add a null time!"});

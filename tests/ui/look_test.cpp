@@ -155,7 +155,7 @@ void ExpectWhole(QWidget* window) {
     }
 }
 
-TEST(LookTest, EveryTextReadsOnTheThemesPaletteAndWhenTheThemeTurnsDark) {
+TEST(LookTest, EveryWindowIsWholeAndReadsOnTheThemesPaletteAndWhenTheThemeTurnsDark) {
     const QPalette theme = QApplication::palette();
     QPalette dark;
     for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, QColor(Qt::white)},
@@ -169,6 +169,16 @@ TEST(LookTest, EveryTextReadsOnTheThemesPaletteAndWhenTheThemeTurnsDark) {
     {
         // Built on the theme's palette, then the theme turns dark.
         AllWindows all;
+        const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+        for (QWidget* window : all.windows) {
+            SCOPED_TRACE(window->objectName().toStdString());
+            ExpectWhole(window);
+            // The offscreen screen is smaller than the main window at the default font.
+            if (Form(QSize(14070, 7350)).scale() > 1) {
+                EXPECT_LE(window->width(), available.width());
+                EXPECT_LE(window->height(), available.height());
+            }
+        }
         ExpectReadable(all.windows);
         QApplication::setPalette(dark);
         // What a running application's event loop passes on; a test has none running.
@@ -182,20 +192,6 @@ TEST(LookTest, EveryTextReadsOnTheThemesPaletteAndWhenTheThemeTurnsDark) {
         EXPECT_EQ(picture.pixelColor(2, 2), QColor(53, 53, 53));
     }
     QApplication::setPalette(theme);
-}
-
-TEST(LookTest, EveryWindowIsWholeAtTheUsersFontAndOnTheScreen) {
-    AllWindows all;
-    const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
-    for (QWidget* window : all.windows) {
-        SCOPED_TRACE(window->objectName().toStdString());
-        ExpectWhole(window);
-        // The offscreen screen is smaller than the main window at the default font.
-        if (Form(QSize(14070, 7350)).scale() > 1) {
-            EXPECT_LE(window->width(), available.width());
-            EXPECT_LE(window->height(), available.height());
-        }
-    }
 }
 
 TEST(LookTest, TheDefaultFontKeepsTheFormsPixels) {
