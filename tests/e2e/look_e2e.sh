@@ -38,7 +38,9 @@ eval "$(dbus-launch --sh-syntax --exit-with-x11)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export PYTHONDONTWRITEBYTECODE=1  # the tests share a module; the tree stays clean
 
-QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$settings" "$binary" >"$work/app.log" 2>&1 &
+# A copy: the program's sound client keeps its own files in the same folder.
+cp -r "$settings" "$work/config"
+QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/config" "$binary" >"$work/app.log" 2>&1 &
 app=$!
 
 /usr/bin/python3 "$here/look_e2e.py" "$outdir" "$name"
