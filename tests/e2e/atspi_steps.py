@@ -11,7 +11,21 @@ from Xlib.display import Display
 from Xlib.ext import xtest
 
 PATIENCE = 60.0  # upper bound for any one step on a loaded machine
-x = Display()
+_display = None
+
+
+def xserver():
+    """The X server, opened on first use: a Wayland test has none."""
+    global _display
+    if _display is None:
+        _display = Display()
+    return _display
+
+
+def __getattr__(name):
+    if name == "x":
+        return xserver()
+    raise AttributeError(name)
 
 
 def wait_for(what, check, patience=PATIENCE, give_up=True):
@@ -51,6 +65,7 @@ def extents(widget):
 
 
 def click(widget):
+    x = xserver()
     left, top, width, height = extents(widget)
     xtest.fake_input(x, X.MotionNotify, x=left + width // 2, y=top + height // 2)
     xtest.fake_input(x, X.ButtonPress, 1)

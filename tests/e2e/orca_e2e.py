@@ -12,34 +12,20 @@ import sys
 import time
 
 import pyatspi
-from Xlib import X, XK, display
+from Xlib import X, XK
 from Xlib.ext import xtest
 
+from atspi_steps import find, frame, wait_for, x
+
 SPEECH_LOG = sys.argv[1]
-PATIENCE = 30.0  # upper bound for any one step on a loaded machine
 MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
 ZERO = "00:00.00"
-
-x = display.Display()
 
 
 def transcript(since=0):
     """What the speech server received, from a position on; one utterance a line."""
     with open(SPEECH_LOG, encoding="utf-8") as log:
         return log.read()[since:]
-
-
-def wait_for(what, check, patience=PATIENCE):
-    deadline = time.monotonic() + patience
-    while time.monotonic() < deadline:
-        try:
-            found = check()
-        except Exception:  # the tree is still being built or torn down
-            found = None
-        if found:
-            return found
-        time.sleep(0.02)
-    sys.exit(f"gave up waiting for {what}")
 
 
 def heard(pattern, since, what=None):
@@ -65,21 +51,6 @@ def spoken(text):
 
 def mark():
     return len(transcript())
-
-
-def find(root, role, name):
-    return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and o.name == name)
-
-
-def frame(title):
-    """The shown window with this title, None while there is none."""
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "quorvanta-timer":
-            for child in app:
-                if (child is not None and child.name == title
-                        and child.getState().contains(pyatspi.STATE_SHOWING)):
-                    return child
-    return None
 
 
 def focused(widget):

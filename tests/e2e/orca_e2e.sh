@@ -126,7 +126,7 @@ QT_QPA_PLATFORM=xcb "$binary" >"$work/app.out" 2>&1 &
 app=$!
 pids+=("$app")
 
-/usr/bin/python3 "$here/orca_e2e.py" "$speech"
+PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/orca_e2e.py" "$speech"
 kill -0 "$app" || { echo "the program is gone"; exit 1; }
 stop_orca
 echo "--- what the voice received:"

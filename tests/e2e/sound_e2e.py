@@ -24,9 +24,10 @@ import time
 
 import pyatspi
 
+from atspi_steps import PATIENCE, frame, wait_for
+
 MODE = sys.argv[1]
 KEYS = os.environ.get("SOUND_E2E_KEYS", "x11")
-PATIENCE = 60.0  # upper bound for any one step on a loaded machine
 # X stamps each key as it goes down; wtype's keys carry no stamp, so the
 # program times them when it handles them, after the compositor.
 TOLERANCE_MS = 30 if KEYS == "x11" else 50
@@ -59,28 +60,6 @@ def press(name, hold=0.1):
     at = time.monotonic()
     subprocess.run(["wtype", "-P", name, "-s", str(round(hold * 1000)), "-p", name], check=True)
     return at
-
-
-def wait_for(what, check, patience=PATIENCE):
-    deadline = time.monotonic() + patience
-    while time.monotonic() < deadline:
-        try:
-            found = check()
-        except Exception:  # the tree is still being built or torn down
-            found = None
-        if found:
-            return found
-        time.sleep(0.01)
-    sys.exit(f"gave up waiting for {what}")
-
-
-def main_window():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "quorvanta-timer":
-            for child in app:
-                if child is not None and child.name == MAIN_TITLE and child.getState().contains(pyatspi.STATE_SHOWING):
-                    return child
-    return None
 
 
 def find(root, role, name):
@@ -133,7 +112,7 @@ class Recorder:
         return crossings / 2 / (len(part) / RATE)
 
 
-main = wait_for("the main window", lambda: main_window())
+main = wait_for("the main window", lambda: frame(MAIN_TITLE))
 start = wait_for("the Start button", lambda: find(main, "push button", lambda n: n == "Start"))
 display_label = wait_for("the time display", lambda: find(main, "label", lambda n: TIME_TEXT.match(n)))
 slider = wait_for("the countdown slider", lambda: find(main, "slider", lambda n: n == "Countdown (s)"))

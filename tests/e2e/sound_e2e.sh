@@ -86,7 +86,7 @@ if [ -n "$idle_keyboard" ] && ! kill -0 "$idle_keyboard" 2>/dev/null; then
     echo "wtype could not put a keyboard on the seat"
     exit 1
 fi
-/usr/bin/python3 "$here/sound_e2e.py" "$mode"
+PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/sound_e2e.py" "$mode"
 
 # The script ends by pressing Exit: the program must be gone at once.
 expect_exit_at_once "$app"
