@@ -37,3 +37,18 @@ wait_window() {
     echo "window '$1' did not appear" >&2
     return 1
 }
+
+# end_e2e: the exit trap of an end-to-end script. Stops the program ($app), the
+# session bus and Xvfb, shows the logs in $work when the script failed, and
+# removes $work.
+end_e2e() {
+    status=$?
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ "$status" -ne 0 ]; then
+        echo "--- Xvfb said:"; cat "$work/xvfb.log"
+        echo "--- the program said:"; cat "$work/app.log"
+    fi
+    rm -rf "$work"
+}

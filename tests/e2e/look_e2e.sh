@@ -21,18 +21,7 @@ mkdir -p "$outdir"
 work=$(mktemp -d)
 xvfb_pid=""
 app=""
-cleanup() {
-    status=$?
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    if [ "$status" -ne 0 ]; then
-        echo "--- Xvfb said:"; cat "$work/xvfb.log"
-        echo "--- the program said:"; cat "$work/app.log"
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_e2e EXIT
 start_xvfb "$work/xvfb.log" 2560x1600
 eval "$(dbus-launch --sh-syntax --exit-with-x11)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

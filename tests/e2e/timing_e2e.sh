@@ -11,18 +11,7 @@ here=$(dirname "$0")
 work=$(mktemp -d)
 xvfb_pid=""
 app=""
-cleanup() {
-    status=$?
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    if [ "$status" -ne 0 ]; then
-        echo "--- Xvfb said:"; cat "$work/xvfb.log"
-        echo "--- the program said:"; cat "$work/app.log"
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_e2e EXIT
 start_xvfb "$work/xvfb.log"
 case "$repeat" in
     fast) xset r rate 100 30 ;;
