@@ -13,7 +13,7 @@ namespace cubetimer {
 
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmsplash"));
-    setWindowTitle(QStringLiteral("Starting Quorvanta Rubik's Timer"));
+    setWindowTitle(tr("Starting Quorvanta Rubik's Timer"));
     setWindowFlags(Qt::SplashScreen);
     setFixedSize(473, 350);
 
@@ -23,7 +23,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(8, 320, 457, 21);
-    ProgressBar1->setAccessibleName(QStringLiteral("Loading"));
+    ProgressBar1->setAccessibleName(tr("Loading"));
     // The window is disabled for its closing pause; the bar keeps its colours.
     QPalette steady = ProgressBar1->palette();
     for (int role = 0; role < QPalette::NColorRoles; ++role) {

@@ -1,0 +1,37 @@
+#include "ui/phrases.h"
+
+#include <QCoreApplication>
+
+namespace cubetimer {
+
+namespace {
+
+// The context the translators see these words in.
+struct Phrases {
+    Q_DECLARE_TR_FUNCTIONS(Phrases)
+};
+
+std::string S(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+StatisticsTexts StatisticsCaptions() {
+    return {S(Phrases::tr("Best:")), S(Phrases::tr("Worst:")), S(Phrases::tr("Average:")), S(Phrases::tr("Deviation:"))};
+}
+
+CubeWords CubeWordsTranslated() {
+    CubeWords words;
+    words.colours = {S(Phrases::tr("green", "sticker colour")), S(Phrases::tr("blue", "sticker colour")),
+                     S(Phrases::tr("yellow", "sticker colour")), S(Phrases::tr("white", "sticker colour")),
+                     S(Phrases::tr("red", "sticker colour")),    S(Phrases::tr("orange", "sticker colour"))};
+    words.up = S(Phrases::tr("Up", "face of the cube"));
+    words.left = S(Phrases::tr("Left", "face of the cube"));
+    words.front = S(Phrases::tr("Front", "face of the cube"));
+    words.right = S(Phrases::tr("Right", "face of the cube"));
+    words.back = S(Phrases::tr("Back", "face of the cube"));
+    words.down = S(Phrases::tr("Down", "face of the cube"));
+    words.top = S(Phrases::tr("Top", "face of the cube, as the 3D picture shows it"));
+    return words;
+}
+
+}  // namespace cubetimer
