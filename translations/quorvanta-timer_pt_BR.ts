@@ -382,7 +382,7 @@ Deseja ver os resultados?</translation>
     </message>
     <message>
         <source>New Scramble</source>
-        <translation>Novo embaralhamento</translation>
+        <translation>Embaralhar</translation>
     </message>
     <message>
         <source>Generate 13 scrambles</source>

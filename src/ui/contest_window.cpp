@@ -23,7 +23,7 @@ ContestWindow::ContestWindow(Services& services, const std::string& sheet, QWidg
     RichTextBox1 = TextBox(this, form.rect(120, 120, 8955, 3375), form);
     ShowText(RichTextBox1, sheet_);
     Command1 = Button(QStringLiteral("Command1"), tr("Copy to clipboard"), this, form.rect(120, 3600, 2115, 375));
-    Label1 = Label(QStringLiteral("Label1"), tr("Copied to clipboard"), this, form.rect(2340, 3720, 2895, 195));
+    Label1 = Label(QStringLiteral("Label1"), tr("Copied to clipboard"), this, form.rect(2340, 3720, 4860, 195));
     // 13 px high at the default font, as the form gives it: a smaller font keeps the text whole.
     Label1->setFont(form.sized(Label1->font(), 8.25));
     Label1->hide();

@@ -23,9 +23,9 @@ DetailsWindow::DetailsWindow(Services& services, QWidget* parent)
     RichTextBox1 = TextBox(this, form.rect(120, 120, 10860, 5430), form);
     setReport(std::string(kReportHeader) + "\r\n");
     cmdcopy = Button(QStringLiteral("cmdcopy"), tr("Copy to clipboard"), this, form.rect(120, 5700, 2100, 450));
-    Label1 = Label(QStringLiteral("Label1"), tr("Copied to clipboard"), this, form.rect(2340, 5700, 2250, 450));
+    Label1 = Label(QStringLiteral("Label1"), tr("Copied to clipboard"), this, form.rect(2340, 5700, 4290, 450));
     Label1->hide();
-    cmdsave = Button(QStringLiteral("cmdsave"), tr("Save to file"), this, form.rect(7080, 5700, 1800, 450));
+    cmdsave = Button(QStringLiteral("cmdsave"), tr("Save to file"), this, form.rect(6780, 5700, 2100, 450));
     Command1 = Button(QStringLiteral("Command1"), tr("Ok"), this, form.rect(9180, 5700, 1800, 450));
     Command1->setDefault(true);
 

@@ -139,9 +139,9 @@ void MainWindow::pairColours() {
 
 void MainWindow::buildCubeRegion() {
     QWidget* surface = centralWidget();
-    opt3d = Captioned<QRadioButton>(QStringLiteral("opt3d"), tr("3D Cube"), surface, form_.rect(9300, 540, 1170, 300));
+    opt3d = Captioned<QRadioButton>(QStringLiteral("opt3d"), tr("3D Cube"), surface, form_.rect(9300, 540, 1500, 330));
     opt3d->setChecked(true);
-    opt2d = Captioned<QRadioButton>(QStringLiteral("opt2d"), tr("2D Cube"), surface, form_.rect(10500, 540, 1290, 300));
+    opt2d = Captioned<QRadioButton>(QStringLiteral("opt2d"), tr("2D Cube"), surface, form_.rect(10920, 540, 1500, 330));
     auto* views = new QButtonGroup(this);
     views->addButton(opt3d);
     views->addButton(opt2d);
