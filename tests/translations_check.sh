@@ -1,6 +1,7 @@
 #!/bin/sh
 # Every translation is complete, and lupdate run on today's sources changes
 # none of them: a new or changed text without its translations fails here.
+# The desktop entry and the metainfo speak every language too.
 # Usage: translations_check.sh LUPDATE SOURCE_DIR
 set -eu
 lupdate=$1
@@ -26,6 +27,13 @@ for ts in "$source"/translations/*.ts; do
         diff -u "$ts" "$copy" | head -40
         status=1
     fi
+    lang=$(basename "$ts" .ts)
+    lang=${lang#quorvanta-timer_}
+    assets=$source/src/ui/assets/example.quorvanta.RubiksTimer
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=." "$assets.desktop" || { echo "desktop entry: no $key[$lang]"; status=1; }
+    done
+    grep -q "<summary xml:lang=\"$lang\">" "$assets.metainfo.xml" || { echo "metainfo: no summary in $lang"; status=1; }
 done
 [ "$count" -eq 7 ] || { echo "expected 7 translations, found $count"; status=1; }
 exit $status
