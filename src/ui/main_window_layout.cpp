@@ -71,9 +71,9 @@ void MainWindow::buildControls() {
     opt12 = Captioned<QRadioButton>(QStringLiteral("opt12"), tr("12 Solves"), frmsession, form_.rect(180, 360, 1800, 330));
     opt12->setChecked(true);
     opt5 = Captioned<QRadioButton>(QStringLiteral("opt5"), tr("5 Solves"), frmsession, form_.rect(180, 720, 1800, 330));
-    cmdreset = Button(QStringLiteral("cmdreset"), tr("Reset"), frmsession, form_.rect(2850, 300, 1410, 420));
+    cmdreset = Button(QStringLiteral("cmdreset"), tr("Reset"), frmsession, form_.rect(2400, 300, 1860, 420));
     const StatisticsTexts captions = StatisticsCaptions();
-    cmddetails = Button(QStringLiteral("cmddetails"), tr("Details"), frmsession, form_.rect(2850, 780, 1410, 420));
+    cmddetails = Button(QStringLiteral("cmddetails"), tr("Details"), frmsession, form_.rect(2400, 780, 1860, 420));
     lblbest = Label(QStringLiteral("lblbest"), QString::fromStdString(captions.best), frmsession, form_.rect(180, 1230, 4080, 270));
     lblworst = Label(QStringLiteral("lblworst"), QString::fromStdString(captions.worst), frmsession, form_.rect(180, 1500, 4080, 270));
     lblaverage = Label(QStringLiteral("lblaverage"), QString::fromStdString(captions.average), frmsession, form_.rect(180, 1770, 4080, 270));
@@ -107,9 +107,9 @@ void MainWindow::buildControls() {
     chkviewcube = Captioned<QCheckBox>(QStringLiteral("chkviewcube"), tr("View Cube"), frmscramble, form_.rect(180, 930, 2100, 330));
     chkviewcube->setChecked(true);
 
-    cmdabout = Button(QStringLiteral("cmdabout"), tr("About"), surface, form_.rect(2460, 6000, 1350, 420));
-    cmdexit = Button(QStringLiteral("cmdexit"), tr("Exit"), surface, form_.rect(3930, 6000, 1350, 420));
-    Label2 = Label(QStringLiteral("Label2"), tr("Written by Quorvanta"), surface, form_.rect(5490, 6060, 3690, 300));
+    cmdabout = Button(QStringLiteral("cmdabout"), tr("About"), surface, form_.rect(2460, 6000, 1500, 420));
+    cmdexit = Button(QStringLiteral("cmdexit"), tr("Exit"), surface, form_.rect(4080, 6000, 1350, 420));
+    Label2 = Label(QStringLiteral("Label2"), tr("Written by Quorvanta"), surface, form_.rect(5640, 6060, 3540, 300));
     Label3 = Label(QStringLiteral("Label3"), QString::fromLatin1(kSiteUrl), surface, form_.rect(2460, 6600, 6720, 300));
     QFont link = Label3->font();
     link.setUnderline(true);
