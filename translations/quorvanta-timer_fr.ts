@@ -99,6 +99,56 @@
         <comment>face of the cube, as the 3D picture shows it</comment>
         <translation>Haut</translation>
     </message>
+    <message>
+        <source>prime</source>
+        <comment>spoken after a face letter: F&apos; is &quot;F prime&quot;</comment>
+        <translation>prime</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <comment>spoken after a face letter: F2 is &quot;F two&quot;</comment>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>Scramble: %1.</source>
+        <comment>spoken; %1 is the turns</comment>
+        <translation>Mélange : %1.</translation>
+    </message>
+    <message>
+        <source>Countdown 1 second</source>
+        <comment>spoken</comment>
+        <translation>Inspection de 1 seconde</translation>
+    </message>
+    <message>
+        <source>Countdown %1 seconds</source>
+        <comment>spoken; %1 is 2 to 20</comment>
+        <translation>Inspection de %1 secondes</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <comment>spoken as the timing starts</comment>
+        <translation>Partez</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <comment>spoken; %1 is the time</comment>
+        <translation>Enregistré %1.</translation>
+    </message>
+    <message>
+        <source>Plus two, %1.</source>
+        <comment>spoken for a +2 penalty; %1 is the time</comment>
+        <translation>Plus deux, %1.</translation>
+    </message>
+    <message>
+        <source>DNF.</source>
+        <comment>spoken</comment>
+        <translation>DNF.</translation>
+    </message>
+    <message>
+        <source>Discarded.</source>
+        <comment>spoken</comment>
+        <translation>Écarté.</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::AboutWindow</name>
@@ -382,7 +432,7 @@ Voulez-vous voir les résultats ?</translation>
     </message>
     <message>
         <source>New Scramble</source>
-        <translation>Nouveau mélange</translation>
+        <translation>Autre mélange</translation>
     </message>
     <message>
         <source>Generate 13 scrambles</source>

@@ -99,6 +99,56 @@
         <comment>face of the cube, as the 3D picture shows it</comment>
         <translation>Góra</translation>
     </message>
+    <message>
+        <source>prime</source>
+        <comment>spoken after a face letter: F&apos; is &quot;F prime&quot;</comment>
+        <translation>prim</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <comment>spoken after a face letter: F2 is &quot;F two&quot;</comment>
+        <translation>dwa</translation>
+    </message>
+    <message>
+        <source>Scramble: %1.</source>
+        <comment>spoken; %1 is the turns</comment>
+        <translation>Scramble: %1.</translation>
+    </message>
+    <message>
+        <source>Countdown 1 second</source>
+        <comment>spoken</comment>
+        <translation>Inspekcja, sekund: 1</translation>
+    </message>
+    <message>
+        <source>Countdown %1 seconds</source>
+        <comment>spoken; %1 is 2 to 20</comment>
+        <translation>Inspekcja, sekund: %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <comment>spoken as the timing starts</comment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <comment>spoken; %1 is the time</comment>
+        <translation>Zapisano %1.</translation>
+    </message>
+    <message>
+        <source>Plus two, %1.</source>
+        <comment>spoken for a +2 penalty; %1 is the time</comment>
+        <translation>Plus dwa, %1.</translation>
+    </message>
+    <message>
+        <source>DNF.</source>
+        <comment>spoken</comment>
+        <translation>DNF.</translation>
+    </message>
+    <message>
+        <source>Discarded.</source>
+        <comment>spoken</comment>
+        <translation>Odrzucono.</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::AboutWindow</name>

@@ -99,6 +99,56 @@
         <comment>face of the cube, as the 3D picture shows it</comment>
         <translation>Cima</translation>
     </message>
+    <message>
+        <source>prime</source>
+        <comment>spoken after a face letter: F&apos; is &quot;F prime&quot;</comment>
+        <translation>linha</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <comment>spoken after a face letter: F2 is &quot;F two&quot;</comment>
+        <translation>dois</translation>
+    </message>
+    <message>
+        <source>Scramble: %1.</source>
+        <comment>spoken; %1 is the turns</comment>
+        <translation>Embaralhamento: %1.</translation>
+    </message>
+    <message>
+        <source>Countdown 1 second</source>
+        <comment>spoken</comment>
+        <translation>Inspeção de 1 segundo</translation>
+    </message>
+    <message>
+        <source>Countdown %1 seconds</source>
+        <comment>spoken; %1 is 2 to 20</comment>
+        <translation>Inspeção de %1 segundos</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <comment>spoken as the timing starts</comment>
+        <translation>Já</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <comment>spoken; %1 is the time</comment>
+        <translation>Salvo %1.</translation>
+    </message>
+    <message>
+        <source>Plus two, %1.</source>
+        <comment>spoken for a +2 penalty; %1 is the time</comment>
+        <translation>Mais dois, %1.</translation>
+    </message>
+    <message>
+        <source>DNF.</source>
+        <comment>spoken</comment>
+        <translation>DNF.</translation>
+    </message>
+    <message>
+        <source>Discarded.</source>
+        <comment>spoken</comment>
+        <translation>Descartado.</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::AboutWindow</name>
@@ -386,7 +436,7 @@ Deseja ver os resultados?</translation>
     </message>
     <message>
         <source>Generate 13 scrambles</source>
-        <translation>Gerar 13 embaralhamentos</translation>
+        <translation>Gerar 13 scrambles</translation>
     </message>
     <message>
         <source>View Cube</source>

@@ -5,6 +5,7 @@
 #include <QPolygonF>
 
 #include "session/spoken.h"
+#include "ui/phrases.h"
 
 namespace cubetimer {
 
@@ -14,7 +15,7 @@ ArrowButton::ArrowButton(Kind kind, const QString& name, int index, const QStrin
     setText(turn);
     setToolTip(turn);
     // "Turn L prime": a speech engine says "L'" as a bare "L".
-    setAccessibleName(QString::fromStdString(SpeakableTurns(turn.toStdString())));
+    setAccessibleName(QString::fromStdString(SpeakableTurns(turn.toStdString(), SpokenWordsTranslated())));
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     resize(sizeHint());

@@ -215,7 +215,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
                 lbltime->setText(Q(cycle_.display(at, mark_)));
                 if (step.beep) services_.beep();
                 tmrcountdown.start();
-                sentence = CountdownSentence(cycle_.countdownSeconds());
+                sentence = CountdownSentence(cycle_.countdownSeconds(), SpokenWordsTranslated());
             }
             setBetweenSolvesEnabled(false);
             break;
@@ -259,7 +259,7 @@ void MainWindow::tmrcountdown_Timer() {
     const auto now = services_.now();
     const SolveCycle::Step step = cycle_.countdownTick(now);
     if (step.beep) services_.beep();
-    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds())));
+    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds(), SpokenWordsTranslated())));
     if (step.timingStarted) {
         tmrcountdown.stop();
         Timer1.start();
@@ -306,7 +306,7 @@ void MainWindow::settle(Decision decision) {
     // Said with the next scramble, in one sentence: a second one could cut it off.
     decisionSentence_ = DecisionSentence(
         decision, value ? session_.timeText(session_.count() - 1, mark_) : std::string(), before,
-        session_.statistics(mark_, StatisticsCaptions()));
+        session_.statistics(mark_, StatisticsCaptions()), SpokenWordsTranslated());
     setCorrectionsEnabled(false);
     setBetweenSolvesEnabled(true);
     // Save reads "Start" before the end of a session is announced, "+2" and
@@ -344,7 +344,7 @@ void MainWindow::readyForNextSolve() {
 void MainWindow::nextScramble(const std::string& lead) {
     const std::string scramble = getscramble();
     showScramble(scramble);
-    announcer->say(Q(lead + ScrambleSentence(scramble)));
+    announcer->say(Q(lead + ScrambleSentence(scramble, SpokenWordsTranslated())));
 }
 
 void MainWindow::cmdreset_Click() {
@@ -532,7 +532,7 @@ void MainWindow::refreshResults() {
 
 void MainWindow::showScramble(const std::string& text) {
     lblscramble->setText(Q(text));
-    lblscramble->setAccessibleName(Q(SpokenScramble(text)));
+    lblscramble->setAccessibleName(Q(SpokenScramble(text, SpokenWordsTranslated())));
 }
 
 void MainWindow::cubeChanged() {

@@ -34,4 +34,22 @@ CubeWords CubeWordsTranslated() {
     return words;
 }
 
+SpokenWords SpokenWordsTranslated() {
+    SpokenWords words;
+    words.prime = S(Phrases::tr("prime", "spoken after a face letter: F' is \"F prime\""));
+    words.two = S(Phrases::tr("two", "spoken after a face letter: F2 is \"F two\""));
+    words.scramble = S(Phrases::tr("Scramble: %1.", "spoken; %1 is the turns"));
+    // Two texts, not a plural form: the English source has no translation of its own.
+    words.countdown = [](int seconds) {
+        return S(seconds == 1 ? Phrases::tr("Countdown 1 second", "spoken")
+                              : Phrases::tr("Countdown %1 seconds", "spoken; %1 is 2 to 20").arg(seconds));
+    };
+    words.go = S(Phrases::tr("Go", "spoken as the timing starts"));
+    words.saved = S(Phrases::tr("Saved %1.", "spoken; %1 is the time"));
+    words.penalty = S(Phrases::tr("Plus two, %1.", "spoken for a +2 penalty; %1 is the time"));
+    words.dnf = S(Phrases::tr("DNF.", "spoken"));
+    words.discarded = S(Phrases::tr("Discarded.", "spoken"));
+    return words;
+}
+
 }  // namespace cubetimer
