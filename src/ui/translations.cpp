@@ -47,14 +47,17 @@ bool LoadQtTranslation(QTranslator& translator, const QString& language) {
 
 }  // namespace
 
-QString InstallTranslations(QCoreApplication& app) {
-    QString chosen;
-    for (const QString& name : QLocale::system().uiLanguages()) {
+QString ChosenLanguage(const QStringList& uiLanguages) {
+    for (const QString& name : uiLanguages) {
         const QLocale locale(name);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C) return {};
-        chosen = Spoken(locale);
-        if (!chosen.isEmpty()) break;
+        if (const QString chosen = Spoken(locale); !chosen.isEmpty()) return chosen;
     }
+    return {};
+}
+
+QString InstallTranslations(QCoreApplication& app) {
+    const QString chosen = ChosenLanguage(QLocale::system().uiLanguages());
     if (chosen.isEmpty()) return {};
     auto* own = new QTranslator(&app);
     if (!own->load(QStringLiteral("quorvanta-timer_") + chosen, QString::fromLatin1(kOwnFolder))) {
