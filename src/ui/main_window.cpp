@@ -508,19 +508,6 @@ void MainWindow::readCurrentTime() {
 
 void MainWindow::ReturnFocusLater() { QTimer::singleShot(0, this, &MainWindow::ReturnFocus); }
 
-void MainWindow::setCorrectionsEnabled(bool enabled) {
-    cmddiscard->setEnabled(enabled);
-    cmdpenalty->setEnabled(enabled);
-    cmddnf->setEnabled(enabled);
-}
-
-void MainWindow::setBetweenSolvesEnabled(bool enabled) {
-    frmsession->setEnabled(enabled);
-    frmscramble->setEnabled(enabled);
-    lsttime->setEnabled(enabled);
-    Slider1->setEnabled(enabled);
-}
-
 void MainWindow::refreshResults() {
     const StatisticsTexts stats = session_.statistics(mark_, StatisticsCaptions());
     lblbest->setText(Q(stats.best));

@@ -126,6 +126,19 @@ void MainWindow::buildControls() {
     for (QPushButton* button : surface->findChildren<QPushButton*>()) button->setAutoDefault(button != cmdstart);
 }
 
+void MainWindow::setCorrectionsEnabled(bool enabled) {
+    cmddiscard->setEnabled(enabled);
+    cmdpenalty->setEnabled(enabled);
+    cmddnf->setEnabled(enabled);
+}
+
+void MainWindow::setBetweenSolvesEnabled(bool enabled) {
+    frmsession->setEnabled(enabled);
+    frmscramble->setEnabled(enabled);
+    lsttime->setEnabled(enabled);
+    Slider1->setEnabled(enabled);
+}
+
 void MainWindow::pairColours() {
     // Green time, navy scramble and a link as the light default palette gives
     // them, lighter in a dark window.
