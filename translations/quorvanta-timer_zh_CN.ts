@@ -20,19 +20,19 @@
     <name>Phrases</name>
     <message>
         <source>Best:</source>
-        <translation>最好：</translation>
+        <translation>最好:</translation>
     </message>
     <message>
         <source>Worst:</source>
-        <translation>最差：</translation>
+        <translation>最差:</translation>
     </message>
     <message>
         <source>Average:</source>
-        <translation>平均：</translation>
+        <translation>平均:</translation>
     </message>
     <message>
         <source>Deviation:</source>
-        <translation>标准差：</translation>
+        <translation>标准差:</translation>
     </message>
     <message>
         <source>green</source>
