@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Countdown stopped</source>
-        <translation>Cuenta atrás detenida</translation>
+        <translation>Inspección detenida</translation>
     </message>
     <message>
         <source>Save</source>

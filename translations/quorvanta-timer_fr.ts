@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Countdown stopped</source>
-        <translation>Décompte arrêté</translation>
+        <translation>Inspection arrêtée</translation>
     </message>
     <message>
         <source>Save</source>

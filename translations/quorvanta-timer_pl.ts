@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Countdown stopped</source>
-        <translation>Odliczanie przerwane</translation>
+        <translation>Inspekcja przerwana</translation>
     </message>
     <message>
         <source>Save</source>

@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Countdown stopped</source>
-        <translation>Contagem regressiva interrompida</translation>
+        <translation>Inspeção interrompida</translation>
     </message>
     <message>
         <source>Save</source>

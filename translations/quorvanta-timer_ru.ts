@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Countdown stopped</source>
-        <translation>Отсчёт остановлен</translation>
+        <translation>Осмотр остановлен</translation>
     </message>
     <message>
         <source>Save</source>

@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Countdown stopped</source>
-        <translation>倒计时已停止</translation>
+        <translation>观察已停止</translation>
     </message>
     <message>
         <source>Save</source>

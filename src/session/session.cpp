@@ -61,10 +61,10 @@ StatisticsTexts Session::statistics(char decimalMark, const StatisticsTexts& cap
     StatisticsTexts texts = captions;
     if (values_.empty()) return texts;
     const double worst = WorstTime(values_);
-    texts.best += " " + FormatTime(BestTime(values_), decimalMark);
-    texts.worst += " " + (worst == kDnf ? std::string("DNF") : FormatTime(worst, decimalMark));
-    texts.average += " " + FormatTime(AverageTime(values_, full(), size_), decimalMark);
-    texts.deviation += " " + FormatSeconds(Deviation(values_), decimalMark);
+    texts.best.append(" ").append(FormatTime(BestTime(values_), decimalMark));
+    texts.worst.append(" ").append(worst == kDnf ? std::string("DNF") : FormatTime(worst, decimalMark));
+    texts.average.append(" ").append(FormatTime(AverageTime(values_, full(), size_), decimalMark));
+    texts.deviation.append(" ").append(FormatSeconds(Deviation(values_), decimalMark));
     return texts;
 }
 

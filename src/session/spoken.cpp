@@ -10,8 +10,8 @@ bool IsFace(char c) { return c == 'U' || c == 'D' || c == 'F' || c == 'B' || c =
 
 std::string SpokenTurn(char face, char modifier, const SpokenWords& words) {
     std::string turn(1, face);
-    if (modifier == '\'') turn += " " + words.prime;
-    if (modifier == '2') turn += " " + words.two;
+    if (modifier == '\'') turn.append(" ").append(words.prime);
+    if (modifier == '2') turn.append(" ").append(words.two);
     return turn;
 }
 

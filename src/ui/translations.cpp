@@ -20,10 +20,7 @@ QString Spoken(const QLocale& locale) {
         const QLocale candidate(QString::fromLatin1(language));
         // A Brazilian translation is no Portuguese one for Portugal, nor Simplified Chinese for Taiwan.
         const bool territorial = QString::fromLatin1(language).contains(QLatin1Char('_'));
-        if (candidate.language() == locale.language() &&
-            (!territorial || candidate.territory() == locale.territory() ||
-             (locale.script() != QLocale::AnyScript && candidate.script() == locale.script() &&
-              locale.territory() == QLocale::AnyTerritory)))
+        if (candidate.language() == locale.language() && (!territorial || candidate.territory() == locale.territory()))
             return QString::fromLatin1(language);
     }
     return {};
