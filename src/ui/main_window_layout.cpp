@@ -159,14 +159,14 @@ void MainWindow::buildCubeRegion() {
     views->addButton(opt3d);
     views->addButton(opt2d);
 
-    picCube = new TileView(tiles_, surface);
-    // The pictures keep their pixels at every font; only their place follows the form.
+    // The pictures grow with the form, so the arrows' places in twips stay beside what they turn.
+    picCube = new TileView(tiles_, form_.scale(), surface);
     picCube->move(form_.px(9300), form_.px(1140));
-    netView = new NetView(net_, surface);
+    netView = new NetView(net_, form_.scale(), surface);
     netView->move(picCube->pos());
 
     // The arrows below the picture turn layers; imgZ at the window's top right turns the whole cube.
-    // Places in twips; on the picture they stay at its pixels, as the picture does.
+    // Places in twips, on the picture relative to it.
     using Kind = ArrowButton::Kind;
     using Turn = void (TileCube::*)(int);
     struct Arrow {
@@ -197,7 +197,7 @@ void MainWindow::buildCubeRegion() {
         const bool whole = a.turn == vert || a.turn == &TileCube::imgZ_Click;
         const QString caption = (whole ? tr("Turn the whole cube as %1") : tr("Turn %1")).arg(QString::fromLatin1(a.turned));
         auto* arrow = new ArrowButton(a.kind, QString::fromLatin1(a.name), a.index, caption, parent);
-        arrow->move(parent == surface ? QPoint(form_.px(a.x), form_.px(a.y)) : QPoint(a.x, a.y) / kTwipsPerPixel);
+        arrow->setGeometry(QRect(QPoint(form_.px(a.x), form_.px(a.y)), form_.grown(arrow->sizeHint())));
         connect(arrow, &ArrowButton::turned, this, [this, turn = a.turn](int index) { tileTurn(turn, index); });
     }
 }
