@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "session/spoken.h"
+#include "ui/phrases.h"
 
 namespace cubetimer {
 
@@ -17,7 +18,7 @@ ArrowButton::ArrowButton(Kind kind, const QString& name, int index, const QStrin
     setText(turn);
     setToolTip(turn);
     // "Turn L prime": a speech engine says "L'" as a bare "L".
-    setAccessibleName(QString::fromStdString(SpeakableTurns(turn.toStdString())));
+    setAccessibleName(QString::fromStdString(SpeakableTurns(turn.toStdString(), SpokenWordsTranslated())));
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     resize(sizeHint());

@@ -13,7 +13,7 @@ namespace cubetimer {
 
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent), form_(QSize(7095, 5250)) {
     setObjectName(QStringLiteral("frmsplash"));
-    setWindowTitle(QStringLiteral("Starting Quorvanta Rubik's Timer"));
+    setWindowTitle(tr("Starting Quorvanta Rubik's Timer"));
     setWindowFlags(Qt::SplashScreen);
     setFixedSize(form_.size(7095, 5250));
 
@@ -23,7 +23,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent), form_(QSize(7095,
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(form_.rect(120, 4800, 6855, 315));
-    ProgressBar1->setAccessibleName(QStringLiteral("Loading"));
+    ProgressBar1->setAccessibleName(tr("Loading"));
     // The window is disabled for its closing pause; the bar keeps its colours.
     QPalette steady = ProgressBar1->palette();
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
