@@ -53,14 +53,12 @@ std::string SpokenScramble(std::string_view scramble) {
 
 std::string ScrambleSentence(std::string_view scramble) { return "Scramble: " + SpokenScramble(scramble) + "."; }
 
-std::string CountdownSentence(int seconds) {
-    return "Countdown " + std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
+std::string CountdownSentence(int seconds, bool focusMoves) {
+    return seconds >= kSpokenCountdown && !focusMoves ? "Countdown " + std::to_string(seconds) : std::string();
 }
 
-std::string CountdownTickSentence(int secondsLeft) {
-    if (secondsLeft == 0) return "Go";
-    if (secondsLeft >= 1 && secondsLeft <= 3) return std::to_string(secondsLeft);
-    return {};
+std::string CountdownTickSentence(int secondsLeft, int countdownSeconds) {
+    return secondsLeft == 0 && countdownSeconds >= kSpokenCountdown ? "Go" : std::string();
 }
 
 std::string DecisionSentence(Decision decision, const std::string& timeText, const StatisticsTexts& before,

@@ -213,7 +213,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
                 lbltime->setText(Q(cycle_.display(at, mark_)));
                 if (step.beep) services_.beep();
                 tmrcountdown.start();
-                sentence = CountdownSentence(cycle_.countdownSeconds());
+                sentence = CountdownSentence(cycle_.countdownSeconds(), focusWidget() != cmdstart);
             }
             setBetweenSolvesEnabled(false);
             break;
@@ -257,7 +257,7 @@ void MainWindow::tmrcountdown_Timer() {
     const auto now = services_.now();
     const SolveCycle::Step step = cycle_.countdownTick(now);
     if (step.beep) services_.beep();
-    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds())));
+    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds(), Slider1->value())));
     if (step.timingStarted) {
         tmrcountdown.stop();
         Timer1.start();
