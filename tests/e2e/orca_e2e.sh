@@ -30,7 +30,10 @@ done
 
 . "$here/../../scripts/xvfb-lib.sh"
 . "$here/sound-lib.sh"
-[ "$rate" = voice ] && sound_tools_or_skip
+if [ "$rate" = voice ]; then
+    sound_tools_or_skip
+    espeak-ng -q "ready" 2>/dev/null || skip "eSpeak NG cannot speak here"
+fi
 work=$(mktemp -d)
 speech="$work/speech.log"
 orca_debug="$work/orca-debug.log"

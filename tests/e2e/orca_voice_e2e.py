@@ -6,8 +6,9 @@ Three countdowns of 4, the first started by Enter on the countdown slider
 (the focus moves to the Start button as the slider is disabled), the others
 by Enter on the button; each solve is stopped 3.5 s after the timing starts,
 then saved. Speech is found in the recording as the sound that is not the
-beep's tone. From 1.5 s after the timing starts until the stop, nothing may
-be heard; after the stop, the stopped time must be heard at once.
+beep's tone. Speech heard as the timing starts must begin within 0.5 s of
+it; from 1.5 s after the timing starts until the stop, nothing may be heard;
+after the stop, the stopped time must be heard at once.
 Prints the transcript: every beep and stretch of speech heard, in seconds
 from the timing start, and what the speech server sent to the voice when.
 Usage: orca_voice_e2e.py SPEECH_SERVER_LOG
@@ -30,9 +31,10 @@ TICK = 0.998  # the countdown's period
 COUNTDOWN = 4
 STOP_AFTER = 3.5  # seconds of timing before the stop
 QUIET_FROM = 1.5  # seconds after the timing starts from which nothing is said
+GO_WITHIN = 0.5  # a word for the timing's start begins this soon after it
 # The stopped time begins this soon after the stop, after the screen reader's
 # echo of the key (0.4 s), and is said for longer than any echo.
-HEARD_WITHIN = 1.5
+HEARD_WITHIN = 2.0
 TIME_SAID_FOR = 1.0
 # The monotonic clock against the wall clock of the speech server's log.
 WALL = time.time() - time.monotonic()
@@ -137,6 +139,9 @@ for number, (began, timing, stopped_at, stopped) in enumerate(solves, 1):
             if a < stopped_at and b > timing + QUIET_FROM]
     if late:
         failures.append(f"countdown {number}: speech heard while timing, {', '.join(late)} from its start")
+    go = [f"{a - timing:+.2f} s" for a, b in stretches if timing + GO_WITHIN < a <= timing + QUIET_FROM]
+    if go:
+        failures.append(f"countdown {number}: speech began {', '.join(go)} after the timing started")
     after = [(a, b) for a, b in stretches if stopped_at <= a <= stopped_at + HEARD_WITHIN]
     if not any(b - a >= TIME_SAID_FOR for a, b in after):
         failures.append(f"countdown {number}: the stopped time was not heard within {HEARD_WITHIN} s of the stop")
