@@ -133,7 +133,8 @@ for number, (began, timing, stopped_at, stopped) in enumerate(solves, 1):
     print(f"countdown {number} (key down at {began - timing:+.2f} s, stopped at {stopped_at - timing:+.2f} s"
           f" as {stopped}); seconds from the timing start:")
     events = [(at, f"beep at {at - timing:+.2f}") for at in beeps if began - 0.5 <= at < end]
-    events += [(a, f"heard {a - timing:+.2f} to {b - timing:+.2f}") for a, b in stretches if began - 0.5 <= a < end]
+    events += [(a, f"heard {a - timing:+.2f} to {b - timing:+.2f}") for a, b in stretches
+               if b >= began - 0.5 and a < end]
     events += [(at, f"    sent to the voice at {at - timing:+.2f}: {text[:60]}") for at, text in sent
                if began - 0.5 <= at < end]
     for _, line in sorted(events):
