@@ -67,10 +67,15 @@ cleanup() {
     [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
-        for log in xvfb openbox speech-dispatcher orca app pulse; do
+        for log in xvfb openbox speech-dispatcher orca app; do
             echo "--- $log said:"; tail -n 40 "$work/$log.out" 2>/dev/null || true
         done
-        echo "--- the speech server received:"; cat "$speech" 2>/dev/null || true
+        echo "--- the speech server received:"
+        if [ "$rate" = voice ]; then
+            grep "Command sent to output module" "$speech" 2>/dev/null || true
+        else
+            cat "$speech" 2>/dev/null || true
+        fi
         echo "--- the screen reader's debug log, its last 60 speech and event lines:"
         awk '/^[0-9:.]+ - /{p = /SPEECH OUTPUT|EVENT MANAGER|Ignoring|Could not/} p' "$orca_debug" 2>/dev/null |
             tail -n 60 || true
@@ -154,11 +159,9 @@ env "${app_env[@]}" QT_QPA_PLATFORM=xcb "$binary" >"$work/app.out" 2>&1 &
 app=$!
 pids+=("$app")
 
-if [ "$rate" = voice ]; then
-    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/orca_voice_e2e.py" "$speech"
-else
-    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/orca_e2e.py" "$speech"
-fi
+script=orca_e2e.py
+[ "$rate" = voice ] && script=orca_voice_e2e.py
+PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/$script" "$speech"
 kill -0 "$app" || { echo "the program is gone"; exit 1; }
 stop_orca
 [ "$rate" = voice ] && exit 0
