@@ -115,14 +115,9 @@
         <translation>Mezcla: %1.</translation>
     </message>
     <message>
-        <source>Countdown 1 second</source>
-        <comment>spoken</comment>
-        <translation>Inspección de 1 segundo</translation>
-    </message>
-    <message>
-        <source>Countdown %1 seconds</source>
-        <comment>spoken; %1 is 2 to 20</comment>
-        <translation>Inspección de %1 segundos</translation>
+        <source>Countdown %1</source>
+        <comment>spoken as a countdown starts; %1 is its seconds, 4 to 20</comment>
+        <translation>Inspección %1</translation>
     </message>
     <message>
         <source>Go</source>

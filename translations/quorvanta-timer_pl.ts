@@ -115,14 +115,9 @@
         <translation>Scramble: %1.</translation>
     </message>
     <message>
-        <source>Countdown 1 second</source>
-        <comment>spoken</comment>
-        <translation>Inspekcja, sekund: 1</translation>
-    </message>
-    <message>
-        <source>Countdown %1 seconds</source>
-        <comment>spoken; %1 is 2 to 20</comment>
-        <translation>Inspekcja, sekund: %1</translation>
+        <source>Countdown %1</source>
+        <comment>spoken as a countdown starts; %1 is its seconds, 4 to 20</comment>
+        <translation>Inspekcja %1</translation>
     </message>
     <message>
         <source>Go</source>

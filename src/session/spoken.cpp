@@ -61,12 +61,12 @@ std::string ScrambleSentence(std::string_view scramble, const SpokenWords& words
     return Filled(words.scramble, SpokenScramble(scramble, words));
 }
 
-std::string CountdownSentence(int seconds, const SpokenWords& words) { return words.countdown(seconds); }
+std::string CountdownSentence(int seconds, bool focusMoves, const SpokenWords& words) {
+    return seconds >= kSpokenCountdown && !focusMoves ? Filled(words.countdown, std::to_string(seconds)) : std::string();
+}
 
-std::string CountdownTickSentence(int secondsLeft, const SpokenWords& words) {
-    if (secondsLeft == 0) return words.go;
-    if (secondsLeft >= 1 && secondsLeft <= 3) return std::to_string(secondsLeft);
-    return {};
+std::string CountdownTickSentence(int secondsLeft, int countdownSeconds, const SpokenWords& words) {
+    return secondsLeft == 0 && countdownSeconds >= kSpokenCountdown ? words.go : std::string();
 }
 
 std::string DecisionSentence(Decision decision, const std::string& timeText, const StatisticsTexts& before,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,9 +17,7 @@ struct SpokenWords {
     std::string prime = "prime";
     std::string two = "two";
     std::string scramble = "Scramble: %1.";
-    std::function<std::string(int seconds)> countdown = [](int seconds) {
-        return "Countdown " + std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
-    };
+    std::string countdown = "Countdown %1";
     std::string go = "Go";
     std::string saved = "Saved %1.";
     std::string penalty = "Plus two, %1.";
@@ -37,12 +34,23 @@ std::string SpokenScramble(std::string_view scramble, const SpokenWords& words =
 // "Scramble: F prime, R two, U."
 std::string ScrambleSentence(std::string_view scramble, const SpokenWords& words = {});
 
-// At Start with a countdown: "Countdown 5 seconds".
-std::string CountdownSentence(int seconds, const SpokenWords& words = {});
+// A screen reader reads one sentence after another, never cutting one short,
+// so a word for each tick would be heard later and later after its moment.
+// The countdown's beeps at 3, 2 and 1 are the cue. Words come only where
+// whatever is said as Start is pressed has ended before them: a countdown of
+// 4 s or more is said at its start and at its end; a shorter one, whose first
+// beep sounds at once, is beeps alone.
+constexpr int kSpokenCountdown = 4;
 
-// After a countdown tick: "3", "2", "1", then "Go" as timing starts;
-// nothing for the seconds above 3.
-std::string CountdownTickSentence(int secondsLeft, const SpokenWords& words = {});
+// At Start with a countdown of `seconds`: "Countdown 5", or nothing. Nothing
+// either when Start moves the focus to the button (Enter on the slider): the
+// screen reader then reads the panel and the button, "Stop", for about 3 s,
+// which says as much; a sentence behind that would push "Go" past its moment.
+std::string CountdownSentence(int seconds, bool focusMoves, const SpokenWords& words = {});
+
+// After a countdown tick that leaves `secondsLeft`: "Go" as the timing
+// starts, or nothing.
+std::string CountdownTickSentence(int secondsLeft, int countdownSeconds, const SpokenWords& words = {});
 
 enum class Decision { Save, Penalty, Dnf, Discard };
 

@@ -41,6 +41,7 @@ constexpr const char* kLinkProperty = "cubetimerLink";
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* notification = qobject_cast<Notification*>(object))
         return new QAccessibleWidget(notification, QAccessible::Notification);
+    if (auto* bar = qobject_cast<NotificationBar*>(object)) return new QAccessibleWidget(bar, QAccessible::StatusBar);
     if (object->isWidgetType() && object->property(kLinkProperty).toBool()) {
         auto* link = static_cast<QWidget*>(object);
         return new PaintedWidget(link, QAccessible::Link, [link] { return link->property("text").toString(); },

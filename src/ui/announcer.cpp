@@ -9,20 +9,32 @@
 
 namespace cubetimer {
 
+namespace {
+
+// One pixel that paints nothing and takes neither the focus nor the mouse.
+void MakeUnseen(QWidget* widget) {
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget->setGeometry(0, 0, 1, 1);
+}
+
+}  // namespace
+
 Notification::Notification(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("announcement"));
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    // One pixel that paints nothing, on a parent with no other children: a
-    // place inside the window that stands beside no control.
-    setGeometry(0, 0, 1, 1);
+    MakeUnseen(this);
     hide();
 }
 
+NotificationBar::NotificationBar(QWidget* parent) : QWidget(parent) { MakeUnseen(this); }
+
 Announcer::Announcer(QWidget* surface) : QObject(surface) {
-    // The notification role comes from the accessibility factory.
+    // The notification and status bar roles come from the accessibility factory.
     InstallAccessibleViews();
-    for (Notification*& notification : notifications_) notification = new Notification(surface);
+    // On a parent with no other children: a place inside the window that
+    // stands beside no control.
+    auto* bar = new NotificationBar(surface);
+    for (Notification*& notification : notifications_) notification = new Notification(bar);
     surface->window()->installEventFilter(this);
 }
 

@@ -16,6 +16,15 @@ public:
     explicit Notification(QWidget* parent);
 };
 
+// The notifications' parent, read as a status bar: a screen reader says a
+// status bar's notification without its role word, which would otherwise
+// come before every sentence and take longer than most of them.
+class NotificationBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit NotificationBar(QWidget* parent);
+};
+
 // Says one sentence to a screen reader without taking the focus. An
 // accessibility event on a label or a renamed button is not read aloud by
 // every screen reader; a notification coming into view is. So a sentence is

@@ -215,7 +215,8 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
                 lbltime->setText(Q(cycle_.display(at, mark_)));
                 if (step.beep) services_.beep();
                 tmrcountdown.start();
-                sentence = CountdownSentence(cycle_.countdownSeconds(), SpokenWordsTranslated());
+                sentence = CountdownSentence(cycle_.countdownSeconds(), focusWidget() != cmdstart,
+                                             SpokenWordsTranslated());
             }
             setBetweenSolvesEnabled(false);
             break;
@@ -259,7 +260,7 @@ void MainWindow::tmrcountdown_Timer() {
     const auto now = services_.now();
     const SolveCycle::Step step = cycle_.countdownTick(now);
     if (step.beep) services_.beep();
-    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds(), SpokenWordsTranslated())));
+    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds(), Slider1->value(), SpokenWordsTranslated())));
     if (step.timingStarted) {
         tmrcountdown.stop();
         Timer1.start();

@@ -39,11 +39,7 @@ SpokenWords SpokenWordsTranslated() {
     words.prime = S(Phrases::tr("prime", "spoken after a face letter: F' is \"F prime\""));
     words.two = S(Phrases::tr("two", "spoken after a face letter: F2 is \"F two\""));
     words.scramble = S(Phrases::tr("Scramble: %1.", "spoken; %1 is the turns"));
-    // Two texts, not a plural form: the English source has no translation of its own.
-    words.countdown = [](int seconds) {
-        return S(seconds == 1 ? Phrases::tr("Countdown 1 second", "spoken")
-                              : Phrases::tr("Countdown %1 seconds", "spoken; %1 is 2 to 20").arg(seconds));
-    };
+    words.countdown = S(Phrases::tr("Countdown %1", "spoken as a countdown starts; %1 is its seconds, 4 to 20"));
     words.go = S(Phrases::tr("Go", "spoken as the timing starts"));
     words.saved = S(Phrases::tr("Saved %1.", "spoken; %1 is the time"));
     words.penalty = S(Phrases::tr("Plus two, %1.", "spoken for a +2 penalty; %1 is the time"));

@@ -14,24 +14,22 @@ Usage: sound_e2e.py heard|tone|hung|bench  (keys: x11 unless SOUND_E2E_KEYS=wtyp
   hung   the server never answers: countdowns and solves are timed as ever
   bench  the delay from each countdown tick to the beep's onset
 """
-import array
 import os
 import re
 import subprocess
 import sys
-import threading
 import time
 
 import pyatspi
 
 from atspi_steps import PATIENCE, frame, wait_for
+from recording import Recorder
 
 MODE = sys.argv[1]
 KEYS = os.environ.get("SOUND_E2E_KEYS", "x11")
 # X stamps each key as it goes down; wtype's keys carry no stamp, so the
 # program times them when it handles them, after the compositor.
 TOLERANCE_MS = 30 if KEYS == "x11" else 50
-RATE = 48000
 PITCH = int(os.environ.get("SOUND_E2E_PITCH", "1500"))
 MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
 TIME_TEXT = re.compile(r"^\d\d:\d\d[.,]\d\d$")
@@ -64,52 +62,6 @@ def press(name, hold=0.1):
 
 def find(root, role, name):
     return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and (name is None or name(o.name)))
-
-
-class Recorder:
-    """The null sink's monitor, 48 kHz mono, with the instant of each sample."""
-
-    def __init__(self):
-        self.samples = array.array("h")
-        self.anchor = None  # monotonic instant of sample 0: the least delayed chunk's
-        self.proc = subprocess.Popen(["parec", "-d", "quiet.monitor", "--raw", "--format=s16le",
-                                      f"--rate={RATE}", "--channels=1", "--latency-msec=5"],
-                                     stdout=subprocess.PIPE)
-        self.thread = threading.Thread(target=self.read, daemon=True)
-        self.thread.start()
-
-    def read(self):
-        while True:
-            chunk = self.proc.stdout.read1(4096)
-            if not chunk:
-                return
-            arrived = time.monotonic()
-            self.samples.frombytes(chunk[: len(chunk) // 2 * 2])
-            start = arrived - len(self.samples) / RATE
-            self.anchor = start if self.anchor is None else min(self.anchor, start)
-
-    def stop(self):
-        self.proc.terminate()
-        self.thread.join(timeout=PATIENCE)
-
-    def onsets(self, level=1000, gap=0.3):
-        """Sample indices where sound begins after at least `gap` of silence."""
-        found, last_loud = [], None
-        for i, v in enumerate(self.samples):
-            if v > level or v < -level:
-                if last_loud is None or i - last_loud > gap * RATE:
-                    found.append(i)
-                last_loud = i
-        return found
-
-    def instant(self, index):
-        return self.anchor + index / RATE
-
-    def pitch(self, index):
-        """The frequency from the zero crossings of 40 ms, 20 ms into a sound."""
-        part = self.samples[index + RATE // 50: index + 3 * RATE // 50]
-        crossings = sum(1 for a, b in zip(part, part[1:]) if (a < 0) != (b < 0))
-        return crossings / 2 / (len(part) / RATE)
 
 
 main = wait_for("the main window", lambda: frame(MAIN_TITLE))

@@ -51,7 +51,10 @@ def timed_solve(seconds):
     caption("Start")
     began = hold("space")
     caption("Stop")
-    time.sleep(max(0.0, began + seconds - time.monotonic()))
+    # Not before the key has been up a while, as a finger would lift it: X
+    # stamps keys to the millisecond, and a release and a press at one
+    # instant are the server's auto-repeat, which rightly does not act.
+    time.sleep(max(0.0, max(began + seconds, began + HOLD + 0.05) - time.monotonic()))
     stopped = hold("space")
     caption("Save")
     return round((stopped - began) * 1000)

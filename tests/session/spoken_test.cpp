@@ -17,11 +17,10 @@ TEST(SpokenTest, TurnsAreSpelledOutInEveryScrambleForm) {
     for (const auto& [scramble, spoken] : cases) EXPECT_EQ(SpokenScramble(scramble), spoken) << scramble;
 }
 
-TEST(SpokenTest, OnlyWordsThatAreTurnsChangeInACaptionAndOneSecondIsSingular) {
+TEST(SpokenTest, OnlyWordsThatAreTurnsChangeInACaption) {
     const std::pair<const char*, const char*> cases[] = {
         {"Turn R", "Turn R"}, {"Turn F2", "Turn F two"}, {"Rotate R'x", "Rotate R'x"}};
     for (const auto& [caption, spoken] : cases) EXPECT_EQ(SpeakableTurns(caption), spoken) << caption;
-    EXPECT_EQ(CountdownSentence(1), "Countdown 1 second");
 }
 
 // The sentences around the session the user really builds, so the captions
@@ -50,15 +49,15 @@ TEST(SpokenTest, SentencesInTheWordsTheyAreGiven) {
     words.prime = "Strich";
     words.two = "zwei";
     words.scramble = "Scramble: %1.";
-    words.countdown = [](int seconds) { return "Countdown " + std::to_string(seconds) + " Sekunden"; };
+    words.countdown = "Countdown: %1 Sekunden";
     words.go = "Los";
     words.saved = "Gespeichert: %1.";
     words.penalty = "Plus zwei, %1.";
     words.discarded = "Verworfen.";
     EXPECT_EQ(ScrambleSentence("F' R2 U ", words), "Scramble: F Strich, R zwei, U.");
     EXPECT_EQ(SpeakableTurns("Drehe L'", words), "Drehe L Strich");
-    EXPECT_EQ(CountdownSentence(5, words), "Countdown 5 Sekunden");
-    EXPECT_EQ(CountdownTickSentence(0, words), "Los");
+    EXPECT_EQ(CountdownSentence(5, false, words), "Countdown: 5 Sekunden");
+    EXPECT_EQ(CountdownTickSentence(0, 5, words), "Los");
     EXPECT_EQ(DecisionSentence(Decision::Discard, "", {}, {}, words), "Verworfen.");
 
     const StatisticsTexts captions{"Beste:", "Schlechteste:", "Durchschnitt:", "Abweichung:"};
