@@ -48,14 +48,6 @@ std::string QtServices::openFileName(const std::string& title, const std::string
     return dialog.selectedFiles().front().toStdString();
 }
 
-std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {
-    // The name gets ".txt" appended whatever is typed, so the dialog must not
-    // ask about replacing the typed name.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), Q(title), QString(), Q(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite)
-        .toStdString();
-}
-
 bool QtServices::writeTextFile(const std::string& path, const std::string& text) {
     // Not QSaveFile: on a full disk it can commit an empty file and report success.
     return SaveFileWhole(path, text);

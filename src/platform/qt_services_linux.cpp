@@ -4,6 +4,7 @@
 #include "platform/xcb_key_stamps.h"
 
 #include <QApplication>
+#include <QFileDialog>
 
 namespace cubetimer {
 
@@ -20,6 +21,14 @@ QtServices::QtServices() : beeper_(std::make_unique<CanberraPlayer>(), [] { QApp
 
 // The filter takes itself off the application as it goes.
 QtServices::~QtServices() = default;
+
+std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {
+    // The name gets ".txt" appended whatever is typed, so the dialog must not
+    // ask about replacing the typed name.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title), QString(),
+                                        QString::fromStdString(filter), nullptr, QFileDialog::DontConfirmOverwrite)
+        .toStdString();
+}
 
 // X and Wayland stamp keys with the monotonic clock; a key handed on by a
 // screen reader's bridge comes without, and takes the stamp X gave it.

@@ -7,6 +7,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QFileDialog>
 
 namespace cubetimer {
 
@@ -32,6 +33,16 @@ QtServices::QtServices()
 
 // The filter takes itself off the application as it goes.
 QtServices::~QtServices() = default;
+
+std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {
+    // The name gets ".txt" appended whatever is typed, so the dialog must not
+    // ask about replacing the typed name, nor add the filter's suffix to it
+    // as the system's own dialog does (under Wine at least).
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title), QString(),
+                                        QString::fromStdString(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog)
+        .toStdString();
+}
 
 std::uint32_t QtServices::keyStamp(int nativeKeyCode, bool press, std::uint32_t toolkitStamp) {
     return native_->keys.stamp(nativeKeyCode, press, toolkitStamp, now());
