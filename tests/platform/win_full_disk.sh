@@ -1,22 +1,22 @@
 #!/bin/sh
 # Runs the Windows save test's full-disk case on a 32 KiB tmpfs that Wine sees
-# as drive Q:. Usage: win_full_disk.sh TEST.exe, with WINEPREFIX set.
-# Exits 77 where this machine cannot mount or Wine cannot run.
+# as drive Q: of PREFIX. Usage: win_full_disk.sh PREFIX COMMAND... where
+# COMMAND runs the test program under Wine in PREFIX (e.g. wine win_platform_tests.exe).
+# Exits 77 where this machine cannot mount or there is no prefix.
 set -u
-exe=$1
-: "${WINEPREFIX:?WINEPREFIX names the Wine prefix to run in}"
-command -v wine >/dev/null || { echo "wine is not installed" >&2; exit 77; }
-[ -d "$WINEPREFIX/dosdevices" ] || { echo "no Wine prefix at $WINEPREFIX" >&2; exit 77; }
+prefix=$1
+shift
+[ -d "$prefix/dosdevices" ] || { echo "SKIP: no Wine prefix at $prefix"; exit 77; }
 disk=$(mktemp -d /tmp/full-disk-XXXXXX)
 if ! mount -t tmpfs -o size=32k tmpfs "$disk" 2>/dev/null; then
     rmdir "$disk"
-    echo "cannot mount a tmpfs here; run as root to test a full disk" >&2
+    echo "SKIP: cannot mount a tmpfs here; run as root to test a full disk"
     exit 77
 fi
-drive="$WINEPREFIX/dosdevices/q:"
+drive="$prefix/dosdevices/q:"
 rm -f "$drive"
 ln -s "$disk" "$drive"
-CUBETIMER_FULL_DRIVE='Q:\' wine "$exe" --gtest_filter='WinFileSaveFullDiskTest.*' 2>&1
+CUBETIMER_FULL_DRIVE='Q:\' "$@" --gtest_filter='WinFileSaveFullDiskTest.*' 2>&1
 status=$?
 rm -f "$drive"
 umount "$disk" && rmdir "$disk"
