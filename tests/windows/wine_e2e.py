@@ -167,10 +167,12 @@ def check_times(intervals, rows, failures):
     failures += [f"a solve is off by {off} ms" for off in offs if off > TOLERANCE_MS]
 
 
-def save_as(path):
-    """Save to file in the details window, the name typed into Windows' own dialog."""
+def save_as(path, tabs):
+    """Save to file in the details window, `tabs` Tab presses away from the
+    focused control; the name typed into the file dialog."""
     focus("Session details")
-    tap("Tab")  # from "Copy to clipboard" to "Save to file"
+    for _ in range(tabs):
+        tap("Tab")
     tap("space")
     focus("Save results on file")
     type_text(path)
@@ -209,7 +211,7 @@ elif PART == "full_disk":
     with open(f"{disk}/report.txt", "w") as old:
         old.write("the report saved before\r\n")
     _, report = session(main, 12, keep_details=True)
-    save_as("F:\\fresh")
+    save_as("F:\\fresh", tabs=1)  # from "Copy to clipboard"
     new = wait_for("the saved file or a message", lambda: sorted(set(os.listdir(disk)) - {"report.txt"}) or window("ERROR"))
     if new != ["fresh.txt"]:
         sys.exit(f'saving as "F:\\fresh" onto a disk with room gave {new}, not fresh.txt')
@@ -217,14 +219,13 @@ elif PART == "full_disk":
     # X clipboards carry LF; the file must have the report's own CR LF.
     if saved != report.replace("\r\n", "\n").replace("\n", "\r\n").encode():
         failures.append(f"the saved report is not the copied one with CR LF line ends: {saved[:80]!r}")
-    with open(f"{disk}/filler", "wb") as filler:  # the disk filled to the last byte
+    with open(f"{disk}/filler", "wb", buffering=0) as filler:  # the disk filled to the last byte
         try:
             while True:
                 filler.write(b"\0" * 4096)
-                filler.flush()
         except OSError:
             pass
-    save_as("F:\\report")
+    save_as("F:\\report", tabs=0)  # the focus is back on "Save to file"
     wait_for('"The file could not be saved!"', lambda: window("ERROR"))
     focus("ERROR")
     tap("Return")
