@@ -40,7 +40,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # backend is a plugin no library link names, and the countdown is heard only
 # through it; the theme holds the warning sound (without it, our own tone).
 # The Wayland plugin lets the program run on Wayland desktops without X.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, sound-theme-freedesktop, qt6-wayland")
+# Qt's own translations give message boxes and file dialogs the user's
+# language; Chinese captions need a font with Chinese characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libcanberra-pulse, sound-theme-freedesktop, qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timer for speed-solving the 3x3x3 cube")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "\

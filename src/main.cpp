@@ -8,6 +8,7 @@
 #include "ui/main_window.h"
 #include "ui/tile_painter.h"
 #include "ui/splash_window.h"
+#include "ui/translations.h"
 
 int main(int argc, char* argv[]) {
     // Qt's own event dispatcher wakes less often than the GLib one, which
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("quorvanta-timer"));
     QApplication::setDesktopFileName(QStringLiteral("example.quorvanta.RubiksTimer"));
     QApplication::setWindowIcon(cubetimer::ProgramIcon());
+    cubetimer::InstallTranslations(app);
 
     cubetimer::QtServices services;
     std::unique_ptr<cubetimer::MainWindow> window;

@@ -57,14 +57,14 @@ std::vector<std::string> Session::rawTexts(char decimalMark) const {
     return texts;
 }
 
-StatisticsTexts Session::statistics(char decimalMark) const {
-    StatisticsTexts texts;
+StatisticsTexts Session::statistics(char decimalMark, const StatisticsTexts& captions) const {
+    StatisticsTexts texts = captions;
     if (values_.empty()) return texts;
     const double worst = WorstTime(values_);
-    texts.best = "Best: " + FormatTime(BestTime(values_), decimalMark);
-    texts.worst = "Worst: " + (worst == kDnf ? std::string("DNF") : FormatTime(worst, decimalMark));
-    texts.average = "Average: " + FormatTime(AverageTime(values_, full(), size_), decimalMark);
-    texts.deviation = "Deviation: " + FormatSeconds(Deviation(values_), decimalMark);
+    texts.best.append(" ").append(FormatTime(BestTime(values_), decimalMark));
+    texts.worst.append(" ").append(worst == kDnf ? std::string("DNF") : FormatTime(worst, decimalMark));
+    texts.average.append(" ").append(FormatTime(AverageTime(values_, full(), size_), decimalMark));
+    texts.deviation.append(" ").append(FormatSeconds(Deviation(values_), decimalMark));
     return texts;
 }
 

@@ -6,7 +6,8 @@
 
 namespace cubetimer {
 
-// The four statistics captions as the session frame shows them.
+// The four statistics captions as the session frame shows them. The bare
+// captions are the report's, in English; the windows hand their own language's.
 struct StatisticsTexts {
     std::string best = "Best:";
     std::string worst = "Worst:";
@@ -48,8 +49,8 @@ public:
     std::vector<std::string> timeTexts(char decimalMark = '.') const;
     std::vector<std::string> rawTexts(char decimalMark = '.') const;
 
-    // The captions after a refresh; the bare captions for an empty session.
-    StatisticsTexts statistics(char decimalMark = '.') const;
+    // `captions` with their values after a refresh; the bare captions for an empty session.
+    StatisticsTexts statistics(char decimalMark = '.', const StatisticsTexts& captions = {}) const;
 
 private:
     int size_;

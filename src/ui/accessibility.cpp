@@ -1,12 +1,14 @@
 #include "ui/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <functional>
 
 #include "cube/describe.h"
 #include "ui/announcer.h"
 #include "ui/net_view.h"
+#include "ui/phrases.h"
 #include "ui/tile_view.h"
 #include "ui/time_display.h"
 
@@ -46,13 +48,13 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     }
     if (auto* display = qobject_cast<TimeDisplay*>(object))
         return new PaintedWidget(display, QAccessible::StaticText, [display] { return display->text(); },
-                                 [] { return QStringLiteral("Solve time"); });
+                                 [] { return QCoreApplication::translate("Accessibility", "Solve time"); });
     if (auto* view = qobject_cast<TileView*>(object))
-        return new PaintedWidget(view, QAccessible::Graphic, [] { return QStringLiteral("3D cube"); },
-                                 [view] { return QString::fromStdString(DescribeTiles(view->tiles())); });
+        return new PaintedWidget(view, QAccessible::Graphic, [] { return QCoreApplication::translate("Accessibility", "3D cube"); },
+                                 [view] { return QString::fromStdString(DescribeTiles(view->tiles(), CubeWordsTranslated())); });
     if (auto* view = qobject_cast<NetView*>(object))
-        return new PaintedWidget(view, QAccessible::Graphic, [] { return QStringLiteral("2D cube"); },
-                                 [view] { return QString::fromStdString(DescribeNet(view->net())); });
+        return new PaintedWidget(view, QAccessible::Graphic, [] { return QCoreApplication::translate("Accessibility", "2D cube"); },
+                                 [view] { return QString::fromStdString(DescribeNet(view->net(), CubeWordsTranslated())); });
     return nullptr;
 }
 

@@ -4,7 +4,11 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <algorithm>
+#include <cmath>
+
 #include "session/spoken.h"
+#include "ui/phrases.h"
 
 namespace cubetimer {
 
@@ -14,7 +18,7 @@ ArrowButton::ArrowButton(Kind kind, const QString& name, int index, const QStrin
     setText(turn);
     setToolTip(turn);
     // "Turn L prime": a speech engine says "L'" as a bare "L".
-    setAccessibleName(QString::fromStdString(SpeakableTurns(turn.toStdString())));
+    setAccessibleName(QString::fromStdString(SpeakableTurns(turn.toStdString(), SpokenWordsTranslated())));
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     resize(sizeHint());
@@ -30,14 +34,18 @@ void ArrowButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double w = width(), h = height();
+    // The margins, the shaft and the lines grow with the arrow.
+    const double grown = h / sizeHint().height();
+    const double margin = 2 * grown, shaft = 2.5 * grown;
+    const int line = std::max(1, static_cast<int>(std::lround(grown)));
     QPolygonF arrow;
     if (kind_ == Kind::Up || kind_ == Kind::Down) {
         // a cyan arrow on black
         painter.fillRect(rect(), Qt::black);
-        const double top = 2, bottom = h - 2, mid = w / 2;
-        arrow << QPointF(mid, top) << QPointF(w - 2, h * 0.5) << QPointF(mid + 2.5, h * 0.5)
-              << QPointF(mid + 2.5, bottom) << QPointF(mid - 2.5, bottom) << QPointF(mid - 2.5, h * 0.5)
-              << QPointF(2, h * 0.5);
+        const double top = margin, bottom = h - margin, mid = w / 2;
+        arrow << QPointF(mid, top) << QPointF(w - margin, h * 0.5) << QPointF(mid + shaft, h * 0.5)
+              << QPointF(mid + shaft, bottom) << QPointF(mid - shaft, bottom) << QPointF(mid - shaft, h * 0.5)
+              << QPointF(margin, h * 0.5);
         if (kind_ == Kind::Down) {
             for (QPointF& p : arrow) p.setY(h - p.y());
         }
@@ -45,12 +53,12 @@ void ArrowButton::paintEvent(QPaintEvent*) {
     } else {
         // a yellow arrow on a pale blue square
         painter.fillRect(rect(), QColor(170, 200, 255));
-        painter.setPen(QColor(60, 90, 160));
-        painter.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
-        const double left = 2, right = w - 2, mid = h / 2;
-        arrow << QPointF(left, mid) << QPointF(w * 0.5, 2) << QPointF(w * 0.5, mid - 2.5)
-              << QPointF(right, mid - 2.5) << QPointF(right, mid + 2.5) << QPointF(w * 0.5, mid + 2.5)
-              << QPointF(w * 0.5, h - 2);
+        painter.setPen(QPen(QColor(60, 90, 160), line));
+        painter.drawRect(QRectF(line / 2.0, line / 2.0, w - line, h - line));
+        const double left = margin, right = w - margin, mid = h / 2;
+        arrow << QPointF(left, mid) << QPointF(w * 0.5, margin) << QPointF(w * 0.5, mid - shaft)
+              << QPointF(right, mid - shaft) << QPointF(right, mid + shaft) << QPointF(w * 0.5, mid + shaft)
+              << QPointF(w * 0.5, h - margin);
         if (kind_ == Kind::Right) {
             for (QPointF& p : arrow) p.setX(w - p.x());
         }
@@ -61,8 +69,8 @@ void ArrowButton::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2 * line));
+        painter.drawRect(rect().adjusted(line, line, -line, -line));
     }
 }
 

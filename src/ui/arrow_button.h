@@ -7,7 +7,8 @@ namespace cubetimer {
 // A small painted arrow that acts as a button: a mouse press runs its action
 // at once, a double click once more; with the focus, space runs it. Its
 // caption names the turn it makes and is shown as its tooltip and read out,
-// with the turn spelled out.
+// with the turn spelled out. Its size hint is the default font's; grown, the
+// arrow is painted in proportion.
 class ArrowButton : public QAbstractButton {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@ namespace cubetimer {
 DetailsWindow::DetailsWindow(Services& services, QWidget* parent)
     : QDialog(parent), services_(services) {
     setObjectName(QStringLiteral("frmdetails"));
-    setWindowTitle(QStringLiteral("Session details"));
+    setWindowTitle(tr("Session details"));
     setModal(true);
     const Form form(QSize(11100, 6300));
     form.fitFont(this);
@@ -22,11 +22,11 @@ DetailsWindow::DetailsWindow(Services& services, QWidget* parent)
 
     RichTextBox1 = TextBox(this, form.rect(120, 120, 10860, 5430), form);
     setReport(std::string(kReportHeader) + "\r\n");
-    cmdcopy = Button(QStringLiteral("cmdcopy"), QStringLiteral("Copy to clipboard"), this, form.rect(120, 5700, 2100, 450));
-    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Copied to clipboard"), this, form.rect(2340, 5700, 2250, 450));
+    cmdcopy = Button(QStringLiteral("cmdcopy"), tr("Copy to clipboard"), this, form.rect(120, 5700, 2100, 450));
+    Label1 = Label(QStringLiteral("Label1"), tr("Copied to clipboard"), this, form.rect(2340, 5700, 4290, 450));
     Label1->hide();
-    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Save to file"), this, form.rect(7080, 5700, 1800, 450));
-    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("Ok"), this, form.rect(9180, 5700, 1800, 450));
+    cmdsave = Button(QStringLiteral("cmdsave"), tr("Save to file"), this, form.rect(6780, 5700, 2100, 450));
+    Command1 = Button(QStringLiteral("Command1"), tr("Ok"), this, form.rect(9180, 5700, 1800, 450));
     Command1->setDefault(true);
 
     connect(cmdcopy, &QPushButton::clicked, this, &DetailsWindow::cmdcopy_Click);
@@ -46,10 +46,11 @@ void DetailsWindow::cmdcopy_Click() {
 }
 
 void DetailsWindow::cmdsave_Click() {
-    const std::string name = services_.saveFileName("Save results on file", "Text files (*.txt)");
+    const std::string name = services_.saveFileName(tr("Save results on file").toStdString(), tr("Text files (*.txt)").toStdString());
     if (name.empty()) return;
     if (!services_.writeTextFile(name + ".txt", report_))
-        services_.message("The file could not be saved!", "ERROR", Services::Icon::Critical, Services::Buttons::Ok);
+        services_.message(tr("The file could not be saved!").toStdString(), tr("ERROR").toStdString(), Services::Icon::Critical,
+                          Services::Buttons::Ok);
 }
 
 }  // namespace cubetimer

@@ -28,15 +28,15 @@ QComboBox* TwoDigitList(const QString& name, int count, QWidget* parent) {
 EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* parent)
     : QDialog(parent), services_(services), decimalMark_(decimalMark) {
     setObjectName(QStringLiteral("frmedit"));
-    setWindowTitle(QStringLiteral("Edit Time"));
+    setWindowTitle(tr("Edit Time"));
     setModal(true);
     const Form form(QSize(4500, 1800));
     form.fitFont(this);
     setFixedSize(form.size(4500, 1800));
 
-    const char* captions[] = {"Minutes", "Seconds", "s/100"};
+    const char* captions[] = {QT_TR_NOOP("Minutes"), QT_TR_NOOP("Seconds"), QT_TR_NOOP("s/100")};
     for (int i = 0; i < 3; ++i) {
-        Label(QStringLiteral("Label%1").arg(i + 1), QString::fromLatin1(captions[i]), this, form.rect(180 + 1440 * i, 120, 1320, 300));
+        Label(QStringLiteral("Label%1").arg(i + 1), tr(captions[i]), this, form.rect(180 + 1440 * i, 120, 1320, 300));
     }
     cmbminutes = TwoDigitList(QStringLiteral("cmbminutes"), 60, this);
     cmbseconds = TwoDigitList(QStringLiteral("cmbseconds"), 60, this);
@@ -45,9 +45,9 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     cmbseconds->setGeometry(form.rect(1620, 450, 1260, 390));
     cmbcent->setGeometry(form.rect(3060, 450, 1260, 390));
 
-    cmdsave = Button(QStringLiteral("cmdsave"), QStringLiteral("Change!"), this, form.rect(180, 1140, 1980, 450));
+    cmdsave = Button(QStringLiteral("cmdsave"), tr("Change!"), this, form.rect(180, 1140, 1980, 450));
     cmdsave->setDefault(true);
-    cmdcancel = Button(QStringLiteral("cmdcancel"), QStringLiteral("Cancel"), this, form.rect(2340, 1140, 1980, 450));
+    cmdcancel = Button(QStringLiteral("cmdcancel"), tr("Cancel"), this, form.rect(2340, 1140, 1980, 450));
 
     setTabOrder(cmbminutes, cmbseconds);
     setTabOrder(cmbseconds, cmbcent);
@@ -59,7 +59,7 @@ EditTimeDialog::EditTimeDialog(Services& services, char decimalMark, QWidget* pa
     const std::pair<const char*, QComboBox*> labelled[] = {
         {"Label1", cmbminutes}, {"Label2", cmbseconds}, {"Label3", cmbcent}};
     for (const auto& [label, list] : labelled) findChild<QLabel*>(QString::fromLatin1(label))->setBuddy(list);
-    findChild<QLabel*>(QStringLiteral("Label3"))->setAccessibleName(QStringLiteral("Hundredths"));
+    findChild<QLabel*>(QStringLiteral("Label3"))->setAccessibleName(tr("Hundredths"));
 
     connect(cmdsave, &QPushButton::clicked, this, &EditTimeDialog::cmdsave_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -70,7 +70,8 @@ void EditTimeDialog::cmdsave_Click() {
                              decimalMark_ + cmbcent->currentText().toStdString();
     const std::optional<double> parsed = ParseTime(text, decimalMark_);
     if (!parsed || *parsed <= 0.0) {
-        services_.message("Can't add a null time!", "ERROR", Services::Icon::Critical, Services::Buttons::Ok);
+        services_.message(tr("Can't add a null time!").toStdString(), tr("ERROR").toStdString(), Services::Icon::Critical,
+                          Services::Buttons::Ok);
         reject();
         return;
     }

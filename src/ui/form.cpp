@@ -55,6 +55,10 @@ QRect Form::rect(int left, int top, int width, int height) const {
 
 QSize Form::size(int width, int height) const { return {px(width), px(height)}; }
 
+QSize Form::grown(QSize pixels) const {
+    return {static_cast<int>(std::lround(pixels.width() * scale_)), static_cast<int>(std::lround(pixels.height() * scale_))};
+}
+
 void Form::fitFont(QWidget* window) const {
     if (scale_ >= wanted_) return;
     QFont font = QApplication::font();

@@ -35,6 +35,8 @@ public:
     int px(int twips) const;
     QRect rect(int left, int top, int width, int height) const;
     QSize size(int width, int height) const;
+    // A size in pixels at the default font, grown with the form.
+    QSize grown(QSize pixels) const;
 
     // Where the form could not grow as far as the user's font asked, gives the
     // window that font shrunk to fit. Called before the controls are made.

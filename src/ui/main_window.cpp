@@ -27,6 +27,7 @@
 #include "ui/details_window.h"
 #include "ui/edit_time_dialog.h"
 #include "ui/net_view.h"
+#include "ui/phrases.h"
 #include "ui/tile_view.h"
 #include "ui/time_display.h"
 
@@ -35,6 +36,7 @@ namespace cubetimer {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
@@ -205,14 +207,14 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
     switch (cycle_.state()) {
         case SolveCycle::State::Ready: {
             const SolveCycle::Step step = cycle_.start(Slider1->value(), at);
-            cmdstart->setText(QStringLiteral("Stop"));
+            cmdstart->setText(tr("Stop"));
             if (step.timingStarted) {
                 Timer1.start();
             } else {
                 lbltime->setText(Q(cycle_.display(at, mark_)));
                 if (step.beep) services_.beep();
                 tmrcountdown.start();
-                sentence = CountdownSentence(cycle_.countdownSeconds());
+                sentence = CountdownSentence(cycle_.countdownSeconds(), SpokenWordsTranslated());
             }
             setBetweenSolvesEnabled(false);
             break;
@@ -220,8 +222,8 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
         case SolveCycle::State::Countdown:
             tmrcountdown.stop();
             cycle_.abortCountdown();
-            cmdstart->setText(QStringLiteral("Start"));
-            sentence = "Countdown stopped";
+            cmdstart->setText(tr("Start"));
+            sentence = S(tr("Countdown stopped"));
             lbltime->setText(Q(ZeroDisplay(mark_)));
             opt5->setEnabled(false);
             opt12->setEnabled(false);
@@ -231,7 +233,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
         case SolveCycle::State::Timing:
             cycle_.stop(at);
             Timer1.stop();
-            cmdstart->setText(QStringLiteral("Save"));
+            cmdstart->setText(tr("Save"));
             lbltime->setText(Q(cycle_.display(at, mark_)));
             // Read out once, the stopped time: not the 40 refreshes a second.
             AnnounceNameChange(lbltime);
@@ -256,7 +258,7 @@ void MainWindow::tmrcountdown_Timer() {
     const auto now = services_.now();
     const SolveCycle::Step step = cycle_.countdownTick(now);
     if (step.beep) services_.beep();
-    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds())));
+    announcer->say(Q(CountdownTickSentence(cycle_.countdownSeconds(), SpokenWordsTranslated())));
     if (step.timingStarted) {
         tmrcountdown.stop();
         Timer1.start();
@@ -286,13 +288,13 @@ void MainWindow::settle(Decision decision) {
         case Decision::Dnf: value = kDnf; break;
         case Decision::Discard: break;
     }
-    const StatisticsTexts before = session_.statistics(mark_);
+    const StatisticsTexts before = session_.statistics(mark_, StatisticsCaptions());
     Session::Outcome outcome = Session::Outcome::Recorded;
     if (value) {
         outcome = session_.RecordSolve(*value, supply_.current());
         if (outcome == Session::Outcome::DnfRefused) {
             // The solve keeps waiting: it can still be saved, penalised or discarded.
-            services_.message("It is not possible to use DNF more than once in only one session!", "ERROR",
+            services_.message(S(tr("It is not possible to use DNF more than once in only one session!")), S(tr("ERROR")),
                               Services::Icon::Critical, Services::Buttons::Ok);
             ReturnFocus();
             return;
@@ -303,18 +305,18 @@ void MainWindow::settle(Decision decision) {
     // Said with the next scramble, in one sentence: a second one could cut it off.
     decisionSentence_ = DecisionSentence(
         decision, value ? session_.timeText(session_.count() - 1, mark_) : std::string(), before,
-        session_.statistics(mark_));
+        session_.statistics(mark_, StatisticsCaptions()), SpokenWordsTranslated());
     setCorrectionsEnabled(false);
     setBetweenSolvesEnabled(true);
     // Save reads "Start" before the end of a session is announced, "+2" and
     // "DNF" only once the solve is recorded.
-    if (bySave) cmdstart->setText(QStringLiteral("Start"));
+    if (bySave) cmdstart->setText(tr("Start"));
     bool showResults = false;
     if (value) {
         opt5->setEnabled(false);
         opt12->setEnabled(false);
         if (outcome == Session::Outcome::SessionEnded) {
-            showResults = services_.message("The session has ended!\r\nWould you like to see results?", "Information",
+            showResults = services_.message(S(tr("The session has ended!\r\nWould you like to see results?")), S(tr("Information")),
                                             Services::Icon::None, Services::Buttons::YesNo) == Services::Answer::Yes;
             cmdstart->setEnabled(false);
             frmscramble->setEnabled(false);
@@ -332,7 +334,7 @@ void MainWindow::settle(Decision decision) {
 }
 
 void MainWindow::readyForNextSolve() {
-    cmdstart->setText(QStringLiteral("Start"));
+    cmdstart->setText(tr("Start"));
     lbltime->setText(Q(ZeroDisplay(mark_)));
     nextScramble(decisionSentence_ + " ");
     ReturnFocus();
@@ -341,11 +343,11 @@ void MainWindow::readyForNextSolve() {
 void MainWindow::nextScramble(const std::string& lead) {
     const std::string scramble = getscramble();
     showScramble(scramble);
-    announcer->say(Q(lead + ScrambleSentence(scramble)));
+    announcer->say(Q(lead + ScrambleSentence(scramble, SpokenWordsTranslated())));
 }
 
 void MainWindow::cmdreset_Click() {
-    if (services_.message("Are you really sure to reset whole session?", "Warning", Services::Icon::None,
+    if (services_.message(S(tr("Are you really sure to reset whole session?")), S(tr("Warning")), Services::Icon::None,
                           Services::Buttons::YesNo) != Services::Answer::Yes) {
         ReturnFocus();
         return;
@@ -363,7 +365,7 @@ void MainWindow::cmdreset_Click() {
     session_.setSize(chosenSize());
     cycle_.reset();
     lsttime->clear();
-    const StatisticsTexts bare;
+    const StatisticsTexts bare = StatisticsCaptions();
     lblbest->setText(Q(bare.best));
     lblworst->setText(Q(bare.worst));
     lblaverage->setText(Q(bare.average));
@@ -396,7 +398,7 @@ void MainWindow::lsttime_DblClick(int row) {
 }
 
 void MainWindow::cmdimport_Click() {
-    const std::string path = services_.openFileName("Select scramble text file", "All files (*)");
+    const std::string path = services_.openFileName(S(tr("Select scramble text file")), S(tr("All files (*)")));
     if (path.empty()) {
         supply_.cancelImport();
         return;
@@ -405,20 +407,20 @@ void MainWindow::cmdimport_Click() {
     supply_.importFile(file);
     switch (file.status) {
         case ScrambleFile::Status::NotAccessible:
-            services_.message("File not accessible!", "ERROR", Services::Icon::Critical, Services::Buttons::Ok);
+            services_.message(S(tr("File not accessible!")), S(tr("ERROR")), Services::Icon::Critical, Services::Buttons::Ok);
             break;
         case ScrambleFile::Status::Empty:
-            services_.message("File is empty! Random scrambles will be generated.", "ERROR", Services::Icon::Critical,
+            services_.message(S(tr("File is empty! Random scrambles will be generated.")), S(tr("ERROR")), Services::Icon::Critical,
                               Services::Buttons::Ok);
             break;
         case ScrambleFile::Status::BadFormat:
-            services_.message("Incorrect file format! Random scrambles will be generated.", "ERROR",
+            services_.message(S(tr("Incorrect file format! Random scrambles will be generated.")), S(tr("ERROR")),
                               Services::Icon::Critical, Services::Buttons::Ok);
             nextScramble();
             break;
         case ScrambleFile::Status::TooLarge:
             // Not a format fault: the file was never read.
-            services_.message("File is too large! Random scrambles will be generated.", "ERROR",
+            services_.message(S(tr("File is too large! Random scrambles will be generated.")), S(tr("ERROR")),
                               Services::Icon::Critical, Services::Buttons::Ok);
             nextScramble();
             break;
@@ -473,7 +475,7 @@ void MainWindow::showCubeRegion(bool shown) {
 std::string MainWindow::getscramble() {
     const ScrambleSupply::Next next = supply_.next();
     if (next.importsRanOut)
-        services_.message("No more scrambles imported! Random scrambles will be generated.", "Info",
+        services_.message(S(tr("No more scrambles imported! Random scrambles will be generated.")), S(tr("Info")),
                           Services::Icon::Warning, Services::Buttons::Ok);
     ResetForScramble(net_, tiles_);
     setscramble(next.scramble, net_, tiles_);
@@ -505,21 +507,8 @@ void MainWindow::readCurrentTime() {
 
 void MainWindow::ReturnFocusLater() { QTimer::singleShot(0, this, &MainWindow::ReturnFocus); }
 
-void MainWindow::setCorrectionsEnabled(bool enabled) {
-    cmddiscard->setEnabled(enabled);
-    cmdpenalty->setEnabled(enabled);
-    cmddnf->setEnabled(enabled);
-}
-
-void MainWindow::setBetweenSolvesEnabled(bool enabled) {
-    frmsession->setEnabled(enabled);
-    frmscramble->setEnabled(enabled);
-    lsttime->setEnabled(enabled);
-    Slider1->setEnabled(enabled);
-}
-
 void MainWindow::refreshResults() {
-    const StatisticsTexts stats = session_.statistics(mark_);
+    const StatisticsTexts stats = session_.statistics(mark_, StatisticsCaptions());
     lblbest->setText(Q(stats.best));
     lblworst->setText(Q(stats.worst));
     lblaverage->setText(Q(stats.average));
@@ -529,7 +518,7 @@ void MainWindow::refreshResults() {
 
 void MainWindow::showScramble(const std::string& text) {
     lblscramble->setText(Q(text));
-    lblscramble->setAccessibleName(Q(SpokenScramble(text)));
+    lblscramble->setAccessibleName(Q(SpokenScramble(text, SpokenWordsTranslated())));
 }
 
 void MainWindow::cubeChanged() {

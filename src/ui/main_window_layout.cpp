@@ -15,6 +15,7 @@
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/net_view.h"
+#include "ui/phrases.h"
 #include "ui/tile_view.h"
 #include "ui/time_display.h"
 #include "ui/widgets.h"
@@ -41,18 +42,18 @@ void MainWindow::buildControls() {
     lblscramble->setTextInteractionFlags(Qt::NoTextInteraction);
 
     Frame2 = Make<QGroupBox>(QStringLiteral("Frame2"), surface);
-    Frame2->setTitle(QStringLiteral("Controls"));
+    Frame2->setTitle(tr("Controls"));
     Frame2->setGeometry(form_.rect(120, 1860, 4500, 1800));
-    cmdstart = Button(QStringLiteral("cmdstart"), QStringLiteral("Start"), Frame2, form_.rect(180, 360, 1950, 1260));
+    cmdstart = Button(QStringLiteral("cmdstart"), tr("Start"), Frame2, form_.rect(180, 360, 1950, 1260));
     QFont startFont = form_.sized(cmdstart->font(), 16);
     startFont.setBold(true);
     cmdstart->setFont(startFont);
-    cmdpenalty = Button(QStringLiteral("cmdpenalty"), QStringLiteral("+2"), Frame2, form_.rect(2280, 360, 990, 420));
-    cmddnf = Button(QStringLiteral("cmddnf"), QStringLiteral("DNF"), Frame2, form_.rect(3360, 360, 990, 420));
-    cmddiscard = Button(QStringLiteral("cmddiscard"), QStringLiteral("Discard"), Frame2, form_.rect(2280, 870, 2070, 420));
+    cmdpenalty = Button(QStringLiteral("cmdpenalty"), tr("+2"), Frame2, form_.rect(2280, 360, 990, 420));
+    cmddnf = Button(QStringLiteral("cmddnf"), tr("DNF"), Frame2, form_.rect(3360, 360, 990, 420));
+    cmddiscard = Button(QStringLiteral("cmddiscard"), tr("Discard"), Frame2, form_.rect(2280, 870, 2070, 420));
     setCorrectionsEnabled(false);
 
-    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Countdown (s)"), surface, form_.rect(120, 3780, 1500, 330));
+    Label1 = Label(QStringLiteral("Label1"), tr("Countdown (s)"), surface, form_.rect(120, 3780, 1500, 330));
     Slider1 = Make<QSlider>(QStringLiteral("Slider1"), surface);
     Slider1->setOrientation(Qt::Horizontal);
     Slider1->setRange(0, 20);
@@ -61,21 +62,22 @@ void MainWindow::buildControls() {
     Slider1->setTickPosition(QSlider::TicksBelow);
     Slider1->setTickInterval(5);
     Slider1->setGeometry(form_.rect(1620, 3750, 2550, 390));
-    Slider1->setAccessibleName(QStringLiteral("Countdown (s)"));
+    Slider1->setAccessibleName(tr("Countdown (s)"));
     lblcountdown = Label(QStringLiteral("lblcountdown"), QStringLiteral("0"), surface, form_.rect(4260, 3780, 360, 330));
 
     frmsession = Make<QGroupBox>(QStringLiteral("frmsession"), surface);
-    frmsession->setTitle(QStringLiteral("Session"));
+    frmsession->setTitle(tr("Session"));
     frmsession->setGeometry(form_.rect(4740, 1860, 4440, 2400));
-    opt12 = Captioned<QRadioButton>(QStringLiteral("opt12"), QStringLiteral("12 Solves"), frmsession, form_.rect(180, 360, 1800, 330));
+    opt12 = Captioned<QRadioButton>(QStringLiteral("opt12"), tr("12 Solves"), frmsession, form_.rect(180, 360, 1800, 330));
     opt12->setChecked(true);
-    opt5 = Captioned<QRadioButton>(QStringLiteral("opt5"), QStringLiteral("5 Solves"), frmsession, form_.rect(180, 720, 1800, 330));
-    cmdreset = Button(QStringLiteral("cmdreset"), QStringLiteral("Reset"), frmsession, form_.rect(2850, 300, 1410, 420));
-    cmddetails = Button(QStringLiteral("cmddetails"), QStringLiteral("Details"), frmsession, form_.rect(2850, 780, 1410, 420));
-    lblbest = Label(QStringLiteral("lblbest"), QStringLiteral("Best:"), frmsession, form_.rect(180, 1230, 4080, 270));
-    lblworst = Label(QStringLiteral("lblworst"), QStringLiteral("Worst:"), frmsession, form_.rect(180, 1500, 4080, 270));
-    lblaverage = Label(QStringLiteral("lblaverage"), QStringLiteral("Average:"), frmsession, form_.rect(180, 1770, 4080, 270));
-    lblstdev = Label(QStringLiteral("lblstdev"), QStringLiteral("Deviation:"), frmsession, form_.rect(180, 2040, 4080, 270));
+    opt5 = Captioned<QRadioButton>(QStringLiteral("opt5"), tr("5 Solves"), frmsession, form_.rect(180, 720, 1800, 330));
+    cmdreset = Button(QStringLiteral("cmdreset"), tr("Reset"), frmsession, form_.rect(2400, 300, 1860, 420));
+    const StatisticsTexts captions = StatisticsCaptions();
+    cmddetails = Button(QStringLiteral("cmddetails"), tr("Details"), frmsession, form_.rect(2400, 780, 1860, 420));
+    lblbest = Label(QStringLiteral("lblbest"), QString::fromStdString(captions.best), frmsession, form_.rect(180, 1230, 4080, 270));
+    lblworst = Label(QStringLiteral("lblworst"), QString::fromStdString(captions.worst), frmsession, form_.rect(180, 1500, 4080, 270));
+    lblaverage = Label(QStringLiteral("lblaverage"), QString::fromStdString(captions.average), frmsession, form_.rect(180, 1770, 4080, 270));
+    lblstdev = Label(QStringLiteral("lblstdev"), QString::fromStdString(captions.deviation), frmsession, form_.rect(180, 2040, 4080, 270));
 
     // The solve numbers stand beside the times, row for row; the height holds
     // twelve whole rows and the frame, which does not grow with the font.
@@ -91,23 +93,23 @@ void MainWindow::buildControls() {
     }
     lstindex->setGeometry(form_.rect(120, 4260, 540, 0).adjusted(0, 0, 0, listHeight));
     lstindex->setEnabled(false);
-    lstindex->setAccessibleName(QStringLiteral("Solve numbers"));
-    lsttime->setAccessibleName(QStringLiteral("Times"));
-    lsttime->setAccessibleDescription(QStringLiteral("F2 or a double click edits the selected time"));
+    lstindex->setAccessibleName(tr("Solve numbers"));
+    lsttime->setAccessibleName(tr("Times"));
+    lsttime->setAccessibleDescription(tr("F2 or a double click edits the selected time"));
     lsttime->setGeometry(form_.rect(660, 4260, 1680, 0).adjusted(0, 0, 0, listHeight));
 
     frmscramble = Make<QGroupBox>(QStringLiteral("frmscramble"), surface);
-    frmscramble->setTitle(QStringLiteral("Scramble"));
+    frmscramble->setTitle(tr("Scramble"));
     frmscramble->setGeometry(form_.rect(2460, 4380, 6720, 1440));
-    cmdimport = Button(QStringLiteral("cmdimport"), QStringLiteral("Import Scrambles"), frmscramble, form_.rect(150, 360, 1920, 420));
-    cmdnewscramble = Button(QStringLiteral("cmdnewscramble"), QStringLiteral("New Scramble"), frmscramble, form_.rect(2160, 360, 1740, 420));
-    cmdscrgen = Button(QStringLiteral("cmdscrgen"), QStringLiteral("Generate 13 scrambles"), frmscramble, form_.rect(3990, 360, 2580, 420));
-    chkviewcube = Captioned<QCheckBox>(QStringLiteral("chkviewcube"), QStringLiteral("View Cube"), frmscramble, form_.rect(180, 930, 2100, 330));
+    cmdimport = Button(QStringLiteral("cmdimport"), tr("Import Scrambles"), frmscramble, form_.rect(150, 360, 1920, 420));
+    cmdnewscramble = Button(QStringLiteral("cmdnewscramble"), tr("New Scramble"), frmscramble, form_.rect(2160, 360, 1740, 420));
+    cmdscrgen = Button(QStringLiteral("cmdscrgen"), tr("Generate 13 scrambles"), frmscramble, form_.rect(3990, 360, 2580, 420));
+    chkviewcube = Captioned<QCheckBox>(QStringLiteral("chkviewcube"), tr("View Cube"), frmscramble, form_.rect(180, 930, 2100, 330));
     chkviewcube->setChecked(true);
 
-    cmdabout = Button(QStringLiteral("cmdabout"), QStringLiteral("About"), surface, form_.rect(2460, 6000, 1350, 420));
-    cmdexit = Button(QStringLiteral("cmdexit"), QStringLiteral("Exit"), surface, form_.rect(3930, 6000, 1350, 420));
-    Label2 = Label(QStringLiteral("Label2"), QStringLiteral("Written by Quorvanta"), surface, form_.rect(5490, 6060, 3690, 300));
+    cmdabout = Button(QStringLiteral("cmdabout"), tr("About"), surface, form_.rect(2460, 6000, 1500, 420));
+    cmdexit = Button(QStringLiteral("cmdexit"), tr("Exit"), surface, form_.rect(4080, 6000, 1350, 420));
+    Label2 = Label(QStringLiteral("Label2"), tr("Written by Quorvanta"), surface, form_.rect(5640, 6060, 3540, 300));
     Label3 = Label(QStringLiteral("Label3"), QString::fromLatin1(kSiteUrl), surface, form_.rect(2460, 6600, 6720, 300));
     QFont link = Label3->font();
     link.setUnderline(true);
@@ -115,13 +117,26 @@ void MainWindow::buildControls() {
     Label3->setCursor(Qt::PointingHandCursor);
     // Reached with Tab and opened with Enter or space (see keyEvent).
     Label3->setFocusPolicy(Qt::TabFocus);
-    Label3->setAccessibleDescription(QStringLiteral("Link: opens the web site"));
+    Label3->setAccessibleDescription(tr("Link: opens the web site"));
 
     pairColours();
 
     // As in a window with a default button: Enter works Start from the other
     // controls, and a focused push button takes it itself.
     for (QPushButton* button : surface->findChildren<QPushButton*>()) button->setAutoDefault(button != cmdstart);
+}
+
+void MainWindow::setCorrectionsEnabled(bool enabled) {
+    cmddiscard->setEnabled(enabled);
+    cmdpenalty->setEnabled(enabled);
+    cmddnf->setEnabled(enabled);
+}
+
+void MainWindow::setBetweenSolvesEnabled(bool enabled) {
+    frmsession->setEnabled(enabled);
+    frmscramble->setEnabled(enabled);
+    lsttime->setEnabled(enabled);
+    Slider1->setEnabled(enabled);
 }
 
 void MainWindow::pairColours() {
@@ -137,21 +152,21 @@ void MainWindow::pairColours() {
 
 void MainWindow::buildCubeRegion() {
     QWidget* surface = centralWidget();
-    opt3d = Captioned<QRadioButton>(QStringLiteral("opt3d"), QStringLiteral("3D Cube"), surface, form_.rect(9300, 540, 1170, 300));
+    opt3d = Captioned<QRadioButton>(QStringLiteral("opt3d"), tr("3D Cube"), surface, form_.rect(9300, 540, 1500, 330));
     opt3d->setChecked(true);
-    opt2d = Captioned<QRadioButton>(QStringLiteral("opt2d"), QStringLiteral("2D Cube"), surface, form_.rect(10500, 540, 1290, 300));
+    opt2d = Captioned<QRadioButton>(QStringLiteral("opt2d"), tr("2D Cube"), surface, form_.rect(10920, 540, 1500, 330));
     auto* views = new QButtonGroup(this);
     views->addButton(opt3d);
     views->addButton(opt2d);
 
-    picCube = new TileView(tiles_, surface);
-    // The pictures keep their pixels at every font; only their place follows the form.
+    // The pictures grow with the form, so the arrows' places in twips stay beside what they turn.
+    picCube = new TileView(tiles_, form_.scale(), surface);
     picCube->move(form_.px(9300), form_.px(1140));
-    netView = new NetView(net_, surface);
+    netView = new NetView(net_, form_.scale(), surface);
     netView->move(picCube->pos());
 
     // The arrows below the picture turn layers; imgZ at the window's top right turns the whole cube.
-    // Places in twips; on the picture they stay at its pixels, as the picture does.
+    // Places in twips, on the picture relative to it.
     using Kind = ArrowButton::Kind;
     using Turn = void (TileCube::*)(int);
     struct Arrow {
@@ -159,28 +174,30 @@ void MainWindow::buildCubeRegion() {
         const char* name;
         Turn turn;
         int index, x, y;
-        const char* caption;
+        const char* turned;  // in notation, which every language keeps
     };
     const Turn front = &TileCube::imgFront_Click, right = &TileCube::imgRight_Click, vert = &TileCube::imgVert_Click;
     const Arrow arrows[] = {
-        {Kind::Up, "imgFront", front, 0, 360, 4590, "Turn L'"},
-        {Kind::Down, "imgFront", front, 1, 360, 4890, "Turn L"},
-        {Kind::Up, "imgFront", front, 4, 2610, 4560, "Turn R"},
-        {Kind::Down, "imgFront", front, 5, 2610, 4860, "Turn R'"},
-        {Kind::Up, "imgRight", right, 0, 3450, 4440, "Turn F'"},
-        {Kind::Down, "imgRight", right, 1, 3450, 4740, "Turn F"},
-        {Kind::Up, "imgRight", right, 4, 4230, 3570, "Turn B"},
-        {Kind::Down, "imgRight", right, 5, 4230, 3870, "Turn B'"},
-        {Kind::Left, "imgVert", vert, 0, 3870, 4860, "Turn the whole cube as U"},
-        {Kind::Right, "imgVert", vert, 1, 4215, 4860, "Turn the whole cube as D"},
-        {Kind::Left, "imgZ", &TileCube::imgZ_Click, 0, 13140, 0, "Turn the whole cube as B"},
-        {Kind::Right, "imgZ", &TileCube::imgZ_Click, 1, 13440, 0, "Turn the whole cube as F"},
+        {Kind::Up, "imgFront", front, 0, 360, 4590, "L'"},
+        {Kind::Down, "imgFront", front, 1, 360, 4890, "L"},
+        {Kind::Up, "imgFront", front, 4, 2610, 4560, "R"},
+        {Kind::Down, "imgFront", front, 5, 2610, 4860, "R'"},
+        {Kind::Up, "imgRight", right, 0, 3450, 4440, "F'"},
+        {Kind::Down, "imgRight", right, 1, 3450, 4740, "F"},
+        {Kind::Up, "imgRight", right, 4, 4230, 3570, "B"},
+        {Kind::Down, "imgRight", right, 5, 4230, 3870, "B'"},
+        {Kind::Left, "imgVert", vert, 0, 3870, 4860, "U"},
+        {Kind::Right, "imgVert", vert, 1, 4215, 4860, "D"},
+        {Kind::Left, "imgZ", &TileCube::imgZ_Click, 0, 13140, 0, "B"},
+        {Kind::Right, "imgZ", &TileCube::imgZ_Click, 1, 13440, 0, "F"},
     };
     for (const Arrow& a : arrows) {
         // imgZ stands at the window's top right, the others on the picture.
         QWidget* parent = a.turn == &TileCube::imgZ_Click ? surface : picCube;
-        auto* arrow = new ArrowButton(a.kind, QString::fromLatin1(a.name), a.index, QString::fromLatin1(a.caption), parent);
-        arrow->move(parent == surface ? QPoint(form_.px(a.x), form_.px(a.y)) : QPoint(a.x, a.y) / kTwipsPerPixel);
+        const bool whole = a.turn == vert || a.turn == &TileCube::imgZ_Click;
+        const QString caption = (whole ? tr("Turn the whole cube as %1") : tr("Turn %1")).arg(QString::fromLatin1(a.turned));
+        auto* arrow = new ArrowButton(a.kind, QString::fromLatin1(a.name), a.index, caption, parent);
+        arrow->setGeometry(QRect(QPoint(form_.px(a.x), form_.px(a.y)), form_.grown(arrow->sizeHint())));
         connect(arrow, &ArrowButton::turned, this, [this, turn = a.turn](int index) { tileTurn(turn, index); });
     }
 }

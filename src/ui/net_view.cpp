@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace cubetimer {
 
 namespace {
@@ -20,12 +23,14 @@ QPoint FaceCell(char face) {
 
 }  // namespace
 
-NetView::NetView(const NetCube& net, QWidget* parent) : QWidget(parent), net_(net) {
+NetView::NetView(const NetCube& net, double scale, QWidget* parent) : QWidget(parent), net_(net), scale_(scale) {
     setObjectName(QStringLiteral("netview"));
     resize(sizeHint());
 }
 
-QSize NetView::sizeHint() const { return {306, 258}; }
+QSize NetView::sizeHint() const { return {grown(306), grown(258)}; }
+
+int NetView::grown(double pixels) const { return static_cast<int>(std::lround(pixels * scale_)); }
 
 QPoint NetView::squareAt(char face, int index) {
     // squares at a pitch of 24 px (borders overlap by one), faces at 76 px
@@ -34,14 +39,23 @@ QPoint NetView::squareAt(char face, int index) {
     return {columnLeft + 24 * (index % 3), 28 + 76 * cell.y() + 24 * (index / 3)};
 }
 
+QRect NetView::square(char face, int index) const {
+    // Edges are rounded, not sizes, so the borders of neighbours still overlap.
+    const QPoint corner = squareAt(face, index);
+    const int left = grown(corner.x()), top = grown(corner.y());
+    return {left, top, grown(corner.x() + kSquare) - left, grown(corner.y() + kSquare) - top};
+}
+
 void NetView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    // Whole pixels only: the grey border grows with the squares and stays sharp.
+    const int border = std::max(1, grown(1));
     for (char face : NetCube::kFaces) {
         for (int index = 0; index < 9; ++index) {
             const Rgb rgb = NetRgb(net_.colour(face, index));
-            painter.setBrush(QColor(rgb.red, rgb.green, rgb.blue));
-            painter.drawRect(QRect(squareAt(face, index), QSize(kSquare - 1, kSquare - 1)));
+            const QRect outer = square(face, index);
+            painter.fillRect(outer, QColor(128, 128, 128));
+            painter.fillRect(outer.adjusted(border, border, -border, -border), QColor(rgb.red, rgb.green, rgb.blue));
         }
     }
 }

@@ -11,19 +11,19 @@
 
 namespace cubetimer {
 
-SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent), form_(QSize(7095, 5250)) {
     setObjectName(QStringLiteral("frmsplash"));
-    setWindowTitle(QStringLiteral("Starting Quorvanta Rubik's Timer"));
+    setWindowTitle(tr("Starting Quorvanta Rubik's Timer"));
     setWindowFlags(Qt::SplashScreen);
-    setFixedSize(473, 350);
+    setFixedSize(form_.size(7095, 5250));
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(8, 320, 457, 21);
-    ProgressBar1->setAccessibleName(QStringLiteral("Loading"));
+    ProgressBar1->setGeometry(form_.rect(120, 4800, 6855, 315));
+    ProgressBar1->setAccessibleName(tr("Loading"));
     // The window is disabled for its closing pause; the bar keeps its colours.
     QPalette steady = ProgressBar1->palette();
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -66,17 +66,19 @@ void SplashWindow::Timer1_Timer() {
 void SplashWindow::paintEvent(QPaintEvent*) {
     // The cubes are painted with the tile view's own painter.
     QPainter painter(this);
-    const QRect picture(8, 8, 457, 307);
+    const QRect picture = form_.rect(120, 120, 6855, 4605);
     painter.fillRect(picture, QColor(32, 36, 48));
+    // Places in the window's pixels at the default font.
     struct Placement {
         double x, y, scale;
     };
     const Placement places[] = {{18, 20, 0.42}, {176, 14, 0.42}, {334, 22, 0.40}, {90, 150, 0.48}, {256, 148, 0.48}};
+    const double grown = form_.scale();
     for (std::size_t i = 0; i < cubes_.size(); ++i) {
         painter.save();
         painter.setClipRect(picture);
-        painter.translate(places[i].x, places[i].y);
-        painter.scale(places[i].scale, places[i].scale);
+        painter.translate(places[i].x * grown, places[i].y * grown);
+        painter.scale(places[i].scale * grown, places[i].scale * grown);
         PaintTileCube(painter, cubes_[i]);
         painter.restore();
     }

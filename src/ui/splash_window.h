@@ -6,6 +6,7 @@
 #include <array>
 
 #include "cube/tile_cube.h"
+#include "ui/form.h"
 
 class QProgressBar;
 
@@ -13,7 +14,8 @@ namespace cubetimer {
 
 // The start-up window: five cubes and a progress bar that fills in ten steps
 // of 100 ms, then a one-second pause, then `finished`. The pause is a timer,
-// so the event loop keeps running while the window waits.
+// so the event loop keeps running while the window waits. It grows with the
+// user's font as the other forms do, its cubes with it.
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const Form form_;
     QProgressBar* ProgressBar1;
     QTimer Timer1;
     QTimer pause_;

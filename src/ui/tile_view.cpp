@@ -3,18 +3,22 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 #include "cube/tile_picture.h"
 #include "ui/look.h"
 #include "ui/tile_painter.h"
 
 namespace cubetimer {
 
-TileView::TileView(const TileCube& tiles, QWidget* parent) : QWidget(parent), tiles_(tiles) {
+TileView::TileView(const TileCube& tiles, double scale, QWidget* parent) : QWidget(parent), tiles_(tiles), scale_(scale) {
     setObjectName(QStringLiteral("picCube"));
     resize(sizeHint());
 }
 
-QSize TileView::sizeHint() const { return {kTileAreaWidth, 346}; }
+QSize TileView::sizeHint() const {
+    return {static_cast<int>(std::lround(kTileAreaWidth * scale_)), static_cast<int>(std::lround(346 * scale_))};
+}
 
 void TileView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -22,7 +26,7 @@ void TileView::paintEvent(QPaintEvent*) {
     // rather than on a bright box.
     const QColor window = palette().color(QPalette::Window);
     painter.fillRect(rect(), IsDark(window) ? window : QColor(kTileGround.red, kTileGround.green, kTileGround.blue));
-    PaintTileCube(painter, tiles_);
+    PaintTileCube(painter, tiles_, scale_);
 }
 
 void TileView::mousePressEvent(QMouseEvent* event) {

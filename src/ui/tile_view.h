@@ -7,11 +7,11 @@
 namespace cubetimer {
 
 // The three-dimensional tile picture of the tile cube, with room below it for
-// the arrows that turn its layers.
+// the arrows that turn its layers, grown by the form's `scale`.
 class TileView : public QWidget {
     Q_OBJECT
 public:
-    TileView(const TileCube& tiles, QWidget* parent);
+    TileView(const TileCube& tiles, double scale, QWidget* parent);
     QSize sizeHint() const override;
     const TileCube& tiles() const { return tiles_; }
 
@@ -24,6 +24,7 @@ protected:
 
 private:
     const TileCube& tiles_;
+    double scale_;
 };
 
 }  // namespace cubetimer

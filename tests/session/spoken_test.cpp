@@ -43,5 +43,35 @@ TEST(SpokenTest, ADecisionTellsTheTimeAndTheStatisticsItChanged) {
     }
 }
 
+// The windows hand the words of the user's language; the sentences are built
+// from them alone, and a first solve is told by bare captions in any language.
+TEST(SpokenTest, SentencesInTheWordsTheyAreGiven) {
+    SpokenWords words;
+    words.prime = "Strich";
+    words.two = "zwei";
+    words.scramble = "Scramble: %1.";
+    words.countdown = [](int seconds) { return "Countdown " + std::to_string(seconds) + " Sekunden"; };
+    words.go = "Los";
+    words.saved = "Gespeichert: %1.";
+    words.penalty = "Plus zwei, %1.";
+    words.discarded = "Verworfen.";
+    EXPECT_EQ(ScrambleSentence("F' R2 U ", words), "Scramble: F Strich, R zwei, U.");
+    EXPECT_EQ(SpeakableTurns("Drehe L'", words), "Drehe L Strich");
+    EXPECT_EQ(CountdownSentence(5, words), "Countdown 5 Sekunden");
+    EXPECT_EQ(CountdownTickSentence(0, words), "Los");
+    EXPECT_EQ(DecisionSentence(Decision::Discard, "", {}, {}, words), "Verworfen.");
+
+    const StatisticsTexts captions{"Beste:", "Schlechteste:", "Durchschnitt:", "Abweichung:"};
+    Session session(5);
+    const StatisticsTexts bare = session.statistics(',', captions);
+    session.RecordSolve(12.0, "U ");
+    EXPECT_EQ(DecisionSentence(Decision::Save, "00:12,00", bare, session.statistics(',', captions), words),
+              "Gespeichert: 00:12,00. Beste 00:12,00.");
+    const StatisticsTexts before = session.statistics(',', captions);
+    session.RecordSolve(11.5, "U ");
+    EXPECT_EQ(DecisionSentence(Decision::Penalty, "00:11,50", before, session.statistics(',', captions), words),
+              "Plus zwei, 00:11,50. Durchschnitt 00:11,75. Beste 00:11,50.");
+}
+
 }  // namespace
 }  // namespace cubetimer
