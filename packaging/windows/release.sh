@@ -1,7 +1,8 @@
 #!/bin/sh
 # Lays out the portable folder, zips it and compiles the installer from it.
 # Arguments: the program, then every file it needs; a file named as
-# FOLDER/PATH goes into that folder (Qt's plugins), the rest beside the program.
+# FOLDER/PATH goes into that folder (Qt's plugins and translations), the rest
+# beside the program.
 # The environment names the release (see windows.cmake).
 set -eu
 
@@ -13,8 +14,11 @@ for file in "$@"; do
         /*) folder="" ;;
         *) folder="${file%%/*}/"; file="${file#*/}"; mkdir -p "$stage/$folder" ;;
     esac
-    # Debug information is most of the runtime's size and no use to a user.
-    "$STRIP" --strip-unneeded -o "$stage/$folder$(basename "$file")" "$file"
+    case "$file" in
+        # Debug information is most of the runtime's size and no use to a user.
+        *.exe | *.dll) "$STRIP" --strip-unneeded -o "$stage/$folder$(basename "$file")" "$file" ;;
+        *) cp "$file" "$stage/$folder" ;;
+    esac
 done
 # Notepad reads LF, but older Windows tools want CR LF.
 sed 's/$/\r/' "$SOURCE/LICENSE" > "$stage/LICENSE.txt"

@@ -43,6 +43,21 @@ foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     list(APPEND CUBETIMER_RUNTIME_DLLS ${path})
 endforeach()
 
+# Qt's own texts (dialog buttons and the like) in the program's languages,
+# from the host Qt of the same version: the program looks for them in a
+# "translations" folder beside it.
+find_program(QTPATHS qtpaths6 qtpaths HINTS ${QT_HOST_PATH}/lib/qt6/bin REQUIRED)
+execute_process(COMMAND ${QTPATHS} -query QT_INSTALL_TRANSLATIONS
+                OUTPUT_VARIABLE host_translations OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(CUBETIMER_QT_TRANSLATIONS)
+foreach(language IN LISTS CUBETIMER_LANGUAGES)
+    set(qm ${host_translations}/qtbase_${language}.qm)
+    if(NOT EXISTS ${qm})
+        message(FATAL_ERROR "No ${qm}: scripts/install-deps windows installs qt6-translations-l10n")
+    endif()
+    list(APPEND CUBETIMER_QT_TRANSLATIONS translations/${qm})
+endforeach()
+
 find_program(MAKENSIS makensis REQUIRED)
 set(CUBETIMER_RELEASE_NAME quorvanta-timer-${PROJECT_VERSION}-win64)
 add_custom_target(windows_release
@@ -57,5 +72,6 @@ add_custom_target(windows_release
             ${CUBETIMER_RUNTIME_DLLS}
             platforms/$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
             styles/$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+            ${CUBETIMER_QT_TRANSLATIONS}
     DEPENDS quorvanta-timer
     VERBATIM)
