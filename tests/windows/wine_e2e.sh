@@ -22,11 +22,11 @@ case "$part" in
 esac
 
 work=$(mktemp -d)
-xvfb_pid="" pulse_pid="" disk=""
+xvfb_pid="" pulse_pid="" disk="" busy=""
 cleanup() {
     status=$?
     [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
-    for pid in "$pulse_pid" "$xvfb_pid"; do
+    for pid in $busy "$pulse_pid" "$xvfb_pid"; do
         [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
     done
     [ -z "$disk" ] || umount "$disk" 2>/dev/null || true
@@ -72,8 +72,21 @@ if [ "$part" = full_disk ]; then
     export WINE_E2E_DISK="$disk"
 fi
 
+case "$part" in
+    session | bench)
+        # Solves with every core busy twice over: a program that takes a key's
+        # instant when it handles the key, not from the key's message, is then
+        # late by tens of milliseconds.
+        for _ in $(seq $((2 * $(nproc)))); do
+            sh -c 'while :; do :; done' &
+            busy="$busy $!"
+        done
+        ;;
+esac
 export PYTHONDONTWRITEBYTECODE=1
 /usr/bin/python3 "$here/wine_e2e.py" "$part" "$shortcut"
+for pid in $busy; do kill "$pid"; done
+busy=""
 
 if [ "$part" = session ]; then
     wine "C:\\Program Files\\$name\\uninstall.exe" /S </dev/null >>"$work/install.log" 2>&1
