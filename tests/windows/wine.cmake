@@ -31,6 +31,10 @@ function(cubetimer_add_wine_test target)
     set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine SKIP_RETURN_CODE 77 TIMEOUT 300 ${arg_PROPERTIES})
 endfunction()
 
+add_test(NAME windows_exe_resources
+         COMMAND ${CMAKE_CURRENT_LIST_DIR}/exe_resources.sh $<TARGET_FILE:quorvanta-timer> ${PROJECT_VERSION})
+set_tests_properties(windows_exe_resources PROPERTIES SKIP_RETURN_CODE 77)
+
 # The released program under Wine and a private X server, each case in a
 # prefix of its own: installed by the installer, timed by keys, saving onto
 # a full disk, the countdown heard, removed by the uninstaller.
