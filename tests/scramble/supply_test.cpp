@@ -87,7 +87,7 @@ TEST_F(SupplyTest, ChecksFilesBeforeTakingThem) {
 #ifndef _WIN32
     // Neither a pipe nor a device is a scramble file, though both can be read.
     ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0600), 0);
-    for (const std::string path : {(dir_ / "fifo").string(), std::string("/dev/zero")}) {
+    for (const std::string& path : {(dir_ / "fifo").string(), std::string("/dev/zero")}) {
         EXPECT_EQ(ReadScrambleFile(path).status, Status::NotAccessible) << path;
     }
 #endif
