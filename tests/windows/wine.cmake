@@ -30,3 +30,12 @@ function(cubetimer_add_wine_test target)
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine SKIP_RETURN_CODE 77 TIMEOUT 300 ${arg_PROPERTIES})
 endfunction()
+
+# The released program under Wine and a private X server, each case in a
+# prefix of its own: installed by the installer, timed by keys, saving onto
+# a full disk, the countdown heard, removed by the uninstaller.
+set(CUBETIMER_SETUP ${CMAKE_BINARY_DIR}/${CUBETIMER_RELEASE_NAME}-setup.exe)
+foreach(part IN ITEMS session full_disk beeps)
+    add_test(NAME wine_e2e_${part} COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_e2e.sh ${CUBETIMER_SETUP} ${part})
+    set_tests_properties(wine_e2e_${part} PROPERTIES TIMEOUT 400 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
+endforeach()
