@@ -1,8 +1,5 @@
 #include "platform/win_sound_player.h"
 
-#include <windows.h>
-#include <mmsystem.h>
-
 #include "platform/tone.h"
 
 namespace cubetimer {
@@ -10,6 +7,7 @@ namespace cubetimer {
 namespace {
 
 constexpr const wchar_t* kWarningEvent = L"SystemExclamation";
+constexpr std::size_t kWavHeader = 44;  // ToneWav's, before the samples
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -40,18 +38,58 @@ std::wstring SchemeSoundFile(const std::wstring& event) {
     return Exists(media) ? media : std::wstring();
 }
 
-bool WinSoundPlayer::connect() { return waveOutGetNumDevs() > 0; }
+WinSoundPlayer::~WinSoundPlayer() { close(); }
+
+void WinSoundPlayer::close() {
+    if (device_ == nullptr) return;
+    waveOutReset(device_);
+    for (WAVEHDR* header : {&toneHeader_, &silenceHeader_}) {
+        if (header->dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(device_, header, sizeof(WAVEHDR));
+    }
+    waveOutClose(device_);
+    device_ = nullptr;
+}
+
+bool WinSoundPlayer::write(WAVEHDR& header, std::string& samples) {
+    if (header.dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(device_, &header, sizeof(WAVEHDR));
+    header = WAVEHDR{};
+    header.lpData = samples.data();
+    header.dwBufferLength = static_cast<DWORD>(samples.size());
+    return waveOutPrepareHeader(device_, &header, sizeof(WAVEHDR)) == MMSYSERR_NOERROR &&
+           waveOutWrite(device_, &header, sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+}
+
+// Our tone goes to a device kept open: a sound played by PlaySound starts
+// its device afresh each time, and under Wine most such beeps were lost or
+// cut short. The silence after the tone keeps it whole on slow drivers, and
+// still ends before the next second's beep.
+bool WinSoundPlayer::connect() {
+    close();
+    if (tone_.empty()) tone_ = ToneWav(1500, 150, 500).substr(kWavHeader);
+    WAVEFORMATEX format{};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 1;
+    format.nSamplesPerSec = 48000;
+    format.wBitsPerSample = 16;
+    format.nBlockAlign = 2;
+    format.nAvgBytesPerSec = 2 * 48000;
+    if (waveOutOpen(&device_, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+        device_ = nullptr;
+        return false;
+    }
+    silence_.assign(2 * 48000 / 5, '\0');
+    return write(silenceHeader_, silence_);
+}
 
 bool WinSoundPlayer::play() {
     // The scheme is read at each beep: the user may change it while the program runs.
-    if (!SchemeSoundFile(kWarningEvent).empty()) {
-        return PlaySoundW(kWarningEvent, nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
+    if (!SchemeSoundFile(kWarningEvent).empty() &&
+        PlaySoundW(kWarningEvent, nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT)) {
+        return true;
     }
-    // Wine drops the last 0.35 to 0.45 s of a sound, and slow drivers may too:
-    // the silence after the tone keeps the tone whole, and still ends before
-    // the next second's beep would cut it off.
-    if (tone_.empty()) tone_ = ToneWav(1500, 150, 500);
-    return PlaySoundW(reinterpret_cast<const wchar_t*>(tone_.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    if (device_ == nullptr) return false;
+    waveOutReset(device_);
+    return write(toneHeader_, tone_);
 }
 
 }  // namespace cubetimer

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <windows.h>
+#include <mmsystem.h>
+
 #include <string>
 
 #include "platform/beep_worker.h"
@@ -11,12 +14,25 @@ namespace cubetimer {
 // returns once the sound has started.
 class WinSoundPlayer : public BeepPlayer {
 public:
-    // False while Windows has no device to play on.
+    WinSoundPlayer() = default;
+    ~WinSoundPlayer() override;
+    WinSoundPlayer(const WinSoundPlayer&) = delete;
+    WinSoundPlayer& operator=(const WinSoundPlayer&) = delete;
+
+    // Opens a sound device for our tone and keeps it running; false while
+    // Windows has none.
     bool connect() override;
     bool play() override;
 
 private:
-    std::string tone_;  // a WAV file in memory, made on first need
+    void close();
+    bool write(WAVEHDR& header, std::string& samples);
+
+    HWAVEOUT device_ = nullptr;
+    std::string tone_;     // 16-bit mono samples at 48 kHz
+    std::string silence_;  // started at once, so the first tone starts on time
+    WAVEHDR toneHeader_{};
+    WAVEHDR silenceHeader_{};
 };
 
 // The sound file the user's scheme plays for `event`, or empty where the
