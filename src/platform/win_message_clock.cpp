@@ -1,6 +1,7 @@
 #include "platform/win_message_clock.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace cubetimer {
 
@@ -8,20 +9,30 @@ using std::chrono::milliseconds;
 
 MessageClock MessageClock::Measure(const std::function<std::uint32_t()>& readTicks,
                                    const std::function<Clock::time_point()>& readClock, milliseconds limit) {
-    const Clock::time_point start = readClock();
+    // A reader held up between two readings sees a step several times too
+    // large, never one too small: the smallest step tells the count's grain,
+    // and the largest within half a step more of it is the step (Windows'
+    // count alternates 15 and 16 ms).
+    Clock::time_point moved = readClock();  // read before the count last moved
     std::uint32_t tick = readTicks();
-    Clock::time_point at = start;
-    milliseconds step{0};
-    for (int steps = 0; steps < 2;) {
+    Clock::time_point at = moved;
+    std::vector<milliseconds> steps;
+    while (steps.size() < kMeasuredSteps) {
+        const Clock::time_point before = at;  // read before the count below
         const std::uint32_t now = readTicks();
         at = readClock();
         if (now != tick) {
-            step = std::max(step, milliseconds(now - tick));
+            steps.push_back(milliseconds(now - tick));
             tick = now;
-            ++steps;
-        } else if (at - start > limit) {
+            moved = before;
+        } else if (before - moved > limit) {
             return MessageClock(milliseconds(16), tick, at);
         }
+    }
+    const milliseconds grain = *std::min_element(steps.begin(), steps.end());
+    milliseconds step = grain;
+    for (const milliseconds s : steps) {
+        if (2 * s <= 3 * grain) step = std::max(step, s);
     }
     return MessageClock(step, tick, at);
 }

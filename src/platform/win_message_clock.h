@@ -18,10 +18,12 @@ public:
 
     // Steps of up to this much are fine enough to time a key by.
     static constexpr std::chrono::milliseconds kFineStep{2};
+    static constexpr std::size_t kMeasuredSteps = 3;
 
-    // Watches the tick count step twice; the instant of the second step
-    // anchors the mapping and the larger step is the granularity. A count that
-    // does not move within `limit` is taken as Windows' coarse tick.
+    // Watches the tick count step kMeasuredSteps times; the instant of the
+    // last step anchors the mapping, and the steps give the granularity, also
+    // when the reading thread is held up. A count that does not move within
+    // `limit` is taken as Windows' coarse tick.
     static MessageClock Measure(const std::function<std::uint32_t()>& readTicks,
                                 const std::function<Clock::time_point()>& readClock,
                                 std::chrono::milliseconds limit = std::chrono::milliseconds(100));

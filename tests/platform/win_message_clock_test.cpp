@@ -92,6 +92,18 @@ TEST(MessageClockTest, AStampAheadOfTheArrivalIsTheArrival) {
     EXPECT_EQ(clock.instant(clocks.ticksAt(At(250)), At(200)), At(200));
 }
 
+TEST(MessageClockTest, AReaderHeldUpWhileMeasuringStillFindsTheFineCount) {
+    for (const int heldAt : {2, 3, 20}) {  // before, at and after the first step
+        FakeClocks clocks{1000, 1000};
+        int reads = 0;
+        const MessageClock clock = MessageClock::Measure(
+            [&] { return clocks.ticksAt(clocks.now); },
+            [&] { return clocks.now += microseconds(++reads == heldAt ? 300000 : 100); });
+        EXPECT_FALSE(clock.coarse()) << heldAt;
+        EXPECT_EQ(clock.step(), milliseconds(1)) << heldAt;
+    }
+}
+
 TEST(MessageClockTest, ACountThatDoesNotMoveIsTakenAsCoarse) {
     Clock::time_point now = kStart;
     const MessageClock clock = MessageClock::Measure([] { return 7u; }, [&] { return now += milliseconds(1); });
