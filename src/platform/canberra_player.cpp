@@ -1,15 +1,12 @@
 #include "platform/canberra_player.h"
 
+#include "platform/tone.h"
 #include "platform/xsettings.h"
 
 #include <canberra.h>
 
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <numbers>
 #include <unistd.h>
 
 namespace cubetimer {
@@ -19,34 +16,6 @@ namespace {
 // The theme's name for the warning; themes without it fall back to "bell".
 constexpr const char* kWarningEvent = "bell-window-system";
 constexpr const char* kToneEvent = "quorvanta-timer-countdown";
-
-void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// A short tone as a complete WAV file: 16-bit mono PCM with soft edges.
-std::string ToneWav(int frequencyHz, int milliseconds, int sampleRate = 48000) {
-    const int frames = sampleRate * milliseconds / 1000;
-    const int edge = sampleRate * 5 / 1000;  // 5 ms fades, so the tone starts and ends without a click
-    std::string wav = "RIFF";
-    PutLittleEndian(wav, 36 + 2 * frames, 4);
-    wav += "WAVEfmt ";
-    PutLittleEndian(wav, 16, 4);
-    PutLittleEndian(wav, 1, 2);  // PCM
-    PutLittleEndian(wav, 1, 2);  // mono
-    PutLittleEndian(wav, sampleRate, 4);
-    PutLittleEndian(wav, 2 * sampleRate, 4);
-    PutLittleEndian(wav, 2, 2);
-    PutLittleEndian(wav, 16, 2);
-    wav += "data";
-    PutLittleEndian(wav, 2 * frames, 4);
-    for (int i = 0; i < frames; ++i) {
-        const double envelope = std::min({1.0, static_cast<double>(i) / edge, static_cast<double>(frames - i) / edge});
-        const double sample = 0.5 * envelope * std::sin(2 * std::numbers::pi * frequencyHz * i / sampleRate);
-        PutLittleEndian(wav, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(sample * 32767))), 2);
-    }
-    return wav;
-}
 
 // Written next to the user's other run-time files, gone at logout.
 std::string WriteToneFile() {

@@ -1,8 +1,6 @@
 #include "platform/qt_services.h"
 
-#include "platform/canberra_player.h"
 #include "platform/file_save.h"
-#include "platform/xcb_key_stamps.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,17 +18,6 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
-
-// Without a sound server the X bell is the warning: a request the X server
-// queues, which never blocks. Desktops that turn it into a sound do so.
-QtServices::QtServices() : beeper_(std::make_unique<CanberraPlayer>(), [] { QApplication::beep(); }) {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
-    keyStamps_ = std::make_unique<XcbKeyStamps>();
-    QCoreApplication::instance()->installNativeEventFilter(keyStamps_.get());
-}
-
-// The filter takes itself off the application as it goes.
-QtServices::~QtServices() = default;
 
 Services::Answer QtServices::message(const std::string& text, const std::string& title, Icon icon,
                                      Buttons buttons) {
@@ -61,14 +48,6 @@ std::string QtServices::openFileName(const std::string& title, const std::string
     return dialog.selectedFiles().front().toStdString();
 }
 
-std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {
-    // The name gets ".txt" appended whatever is typed, so the dialog must not
-    // ask about replacing the typed name.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), Q(title), QString(), Q(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite)
-        .toStdString();
-}
-
 bool QtServices::writeTextFile(const std::string& path, const std::string& text) {
     // Not QSaveFile: on a full disk it can commit an empty file and report success.
     return SaveFileWhole(path, text);
@@ -85,10 +64,6 @@ void QtServices::beep() { beeper_.beep(); }
 void QtServices::openUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(Q(url))); }
 
 std::chrono::steady_clock::time_point QtServices::now() { return std::chrono::steady_clock::now(); }
-
-std::uint32_t QtServices::keyStamp(int nativeKeyCode, bool press) {
-    return keyStamps_ ? keyStamps_->stamps().take(nativeKeyCode, press, now()) : 0;
-}
 
 char QtServices::decimalMark() {
     const QString mark = QLocale::system().decimalPoint();

@@ -9,13 +9,12 @@ class QWidget;
 
 namespace cubetimer {
 
-class XcbKeyStamps;
-
 // The real desktop, through Qt.
 class QtServices : public Services {
 public:
     // Call with the application made: starts connecting to the sound server
-    // in the background, and on X starts keeping the key stamps.
+    // in the background, and starts keeping the key stamps where the
+    // toolkit's own do not tell when a key moved.
     QtServices();
     ~QtServices() override;
 
@@ -28,14 +27,16 @@ public:
     void openUrl(const std::string& url) override;
 
     std::chrono::steady_clock::time_point now() override;
-    std::uint32_t keyStamp(int nativeKeyCode, bool press) override;
+    std::uint32_t keyStamp(int nativeKeyCode, bool press, std::uint32_t toolkitStamp) override;
     char decimalMark() override;
     std::string timeOfDayText() override;
     std::string dateText() override;
 
 private:
+    // What each desktop does its own way, in qt_services_<desktop>.cpp.
+    struct Native;
     BeepWorker beeper_;
-    std::unique_ptr<XcbKeyStamps> keyStamps_;  // none off X
+    std::unique_ptr<Native> native_;
 };
 
 }  // namespace cubetimer

@@ -28,9 +28,11 @@ public:
     virtual void openUrl(const std::string& url) = 0;
 
     virtual std::chrono::steady_clock::time_point now() = 0;
-    // The display server's stamp for a key event that reached a window without
-    // one, by its native key code; 0 when the server's stamp is not known.
-    virtual std::uint32_t keyStamp(int nativeKeyCode, bool press) = 0;
+    // The stamp to time a key event by, in the steady clock's milliseconds, 32
+    // bits wide, by its native key code and the stamp the toolkit gave it (0
+    // for none): where the toolkit's stamp is the display server's, that one;
+    // 0 when the instant the key moved is not known.
+    virtual std::uint32_t keyStamp(int nativeKeyCode, bool press, std::uint32_t toolkitStamp) = 0;
     virtual char decimalMark() = 0;
     virtual std::string timeOfDayText() = 0;
     virtual std::string dateText() = 0;

@@ -126,12 +126,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease: {
             auto* key = static_cast<QKeyEvent*>(event);
             // A screen reader's bridge hands keys on late and without their
-            // stamp. Every window's keys take theirs here, in order, so that
-            // the gate and the instant both see when the key moved.
-            if (key->timestamp() == 0) {
-                key->setTimestamp(services_.keyStamp(static_cast<int>(key->nativeScanCode()),
-                                                     event->type() == QEvent::KeyPress));
-            }
+            // stamp; some toolkits stamp them when handled. Every window's keys
+            // take theirs here, so the gate and the instant see when keys moved.
+            key->setTimestamp(services_.keyStamp(static_cast<int>(key->nativeScanCode()),
+                                                 event->type() == QEvent::KeyPress,
+                                                 static_cast<std::uint32_t>(key->timestamp())));
             auto* widget = qobject_cast<QWidget*>(watched);
             if (widget && widget->window() == this && keyEvent(widget, key)) return true;
             break;

@@ -47,8 +47,8 @@ public:
     void beep() override { ++beeps; }
     void openUrl(const std::string& url) override { urls.push_back(url); }
     std::chrono::steady_clock::time_point now() override { return clock; }
-    std::uint32_t keyStamp(int nativeKeyCode, bool press) override {
-        return keyStamps.take(nativeKeyCode, press, clock);
+    std::uint32_t keyStamp(int nativeKeyCode, bool press, std::uint32_t toolkitStamp) override {
+        return toolkitStamp != 0 ? toolkitStamp : keyStamps.take(nativeKeyCode, press, clock);
     }
     char decimalMark() override { return mark; }
     std::string timeOfDayText() override { return "11:08:23"; }

@@ -1,0 +1,310 @@
+#!/usr/bin/python3
+"""Drives the installed program under Wine by keys, as a cuber would.
+
+Wine offers no accessibility tree, so every step waits for what the X server
+shows: a window by its title, or the main window's picture moving (the clock
+runs) or holding still (the program waits for a key). Keys go through the X
+server's test extension, so the server stamps them like a keyboard's; a
+solve's key-down interval is read from those stamps, as the main window
+receives the keys, so a stalled test process cannot skew it.
+Usage: wine_e2e.py session|full_disk|beeps|bench SHORTCUT
+"""
+import array
+import hashlib
+import os
+import statistics
+import subprocess
+import sys
+import threading
+import time
+
+from Xlib import X, XK, display
+from Xlib.ext import xtest
+
+PART, SHORTCUT = sys.argv[1], sys.argv[2]
+MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
+SPLASH_TITLE = "Starting Quorvanta Rubik's Timer"
+PATIENCE = 60.0  # seconds; a busy machine is slow, a broken program never gets there
+TOLERANCE_MS = 30
+x = display.Display()
+
+
+def wait_for(what, probe, patience=PATIENCE):
+    deadline = time.monotonic() + patience
+    while time.monotonic() < deadline:
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.02)
+    sys.exit(f"gave up waiting for {what}")
+
+
+def window(title):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                           capture_output=True, text=True).stdout.split()
+    return int(found[0]) if found else None
+
+
+def focus(title):
+    subprocess.run(["xdotool", "windowfocus", "--sync", str(wait_for(f'the window "{title}"', lambda: window(title)))],
+                   check=True)
+
+
+def picture(wid):
+    win = x.create_resource_object("window", wid)
+    geometry = win.get_geometry()
+    data = win.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF).data
+    return hashlib.sha1(data).digest()
+
+
+def moving(wid):
+    first = picture(wid)
+    time.sleep(0.06)
+    return picture(wid) != first
+
+
+def still(wid):
+    first = picture(wid)
+    time.sleep(0.2)
+    return picture(wid) == first
+
+
+def key(name, down):
+    """Sends one key edge; returns the instant the server stamped it, within a few ms."""
+    code = x.keysym_to_keycode(XK.string_to_keysym(name))
+    before = time.monotonic()
+    xtest.fake_input(x, X.KeyPress if down else X.KeyRelease, code)
+    x.sync()
+    return (before + time.monotonic()) / 2
+
+
+def tap(name, hold=0.05):
+    at = key(name, True)
+    time.sleep(hold)
+    key(name, False)
+    return at
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
+
+
+def clipboard():
+    """The clipboard's text; empty while its owner does not answer."""
+    try:
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, timeout=5).stdout.decode()
+    except subprocess.TimeoutExpired:
+        return ""
+
+
+def down_stamp(wid, name):
+    """Presses and releases a key on the main window; returns the X server's
+    stamp of its going down, in ms."""
+    code = x.keysym_to_keycode(XK.string_to_keysym(name))
+    tap(name)
+    deadline = time.monotonic() + PATIENCE
+    while time.monotonic() < deadline:
+        while x.pending_events():
+            event = x.next_event()
+            if event.type == X.KeyPress and event.window.id == wid and event.detail == code:
+                return event.time
+        time.sleep(0.005)
+    sys.exit(f"the main window never received {name}")
+
+
+def launch():
+    """Starts the program from its Start menu entry; returns the main window,
+    whose key events we receive too."""
+    began = time.monotonic()
+    subprocess.Popen(["wine", "start", "/unix", SHORTCUT], stdin=subprocess.DEVNULL,
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("the first window", lambda: window(SPLASH_TITLE) or window(MAIN_TITLE))
+    first = time.monotonic() - began
+    main = wait_for("the main window", lambda: window(MAIN_TITLE))
+    print(f"launch to first window: {first:.2f} s, to the main window: {time.monotonic() - began:.2f} s")
+    # Away from the windows, so keys go to the focused window itself.
+    subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)
+    focus(MAIN_TITLE)
+    x.create_resource_object("window", main).change_attributes(event_mask=X.KeyPressMask)
+    x.sync()
+    return main
+
+
+def timed_solve(main, seconds):
+    """A solve by the space bar, saved by Enter; returns the key-down interval in ms."""
+    wait_for("the program to wait for a key", lambda: still(main))
+    while x.pending_events():
+        x.next_event()
+    began = down_stamp(main, "space")
+    wait_for("the clock to run", lambda: moving(main))
+    time.sleep(seconds)
+    stopped = down_stamp(main, "space")
+    wait_for("the clock to stop", lambda: still(main))
+    shown = picture(main)
+    tap("Return")
+    wait_for("the solve to be saved", lambda: picture(main) != shown)
+    return stopped - began
+
+
+def recorded_times(report):
+    """The report's solve rows, in ms, by their number."""
+    rows = {}
+    for line in report.splitlines():
+        fields = line.split()
+        if len(fields) >= 2 and fields[0].endswith(")") and fields[0][:-1].isdigit():
+            minutes, secs = fields[1].replace(",", ".").split(":")
+            rows[int(fields[0][:-1])] = round((int(minutes) * 60 + float(secs)) * 1000)
+    return rows
+
+
+def session(main, count, keep_details=False):
+    """A whole session of `count` solves; returns the key-down intervals and the
+    report copied from the details window, which is then closed unless kept."""
+    intervals = [timed_solve(main, 0.6 + 0.15 * (i % 7)) for i in range(count)]
+    wait_for('"The session has ended!"', lambda: window("Information"))
+    focus("Information")
+    tap("Return")  # Yes: see the results
+    focus("Session details")
+    # Nothing of ours goes on the clipboard: Wine's clipboard can stop
+    # answering after an X client has owned it. A report copied before is
+    # another session's, with other times.
+    before = clipboard()
+    tap("Tab")  # from the report to "Copy to clipboard"
+    tap("space")
+    report = wait_for("the report on the clipboard",
+                      lambda: (text := clipboard()).startswith("##--") and text != before and text)
+    if not keep_details:
+        close_details()
+    return intervals, report
+
+
+def close_details():
+    focus("Session details")
+    tap("Escape")
+    wait_for("the details window to close", lambda: window("Session details") is None)
+
+
+def check_times(intervals, rows, failures):
+    """Each solve's recorded time against its key-down interval, all in ms."""
+    offs = []
+    for number, want in enumerate(intervals, start=1):
+        got = rows.get(number)
+        if got is None:
+            failures.append(f"solve {number} is missing from the report")
+            continue
+        offs.append(abs(got - want))
+        print(f"solve {number}: recorded {got} ms, key-down interval {want} ms, off by {offs[-1]} ms")
+    if offs:
+        print(f"stop error over {len(offs)} solves: median {statistics.median(offs):.0f} ms, worst {max(offs)} ms")
+    failures += [f"a solve is off by {off} ms" for off in offs if off > TOLERANCE_MS]
+
+
+def save_as(path, tabs):
+    """Save to file in the details window, `tabs` Tab presses away from the
+    focused control; the name typed into the file dialog."""
+    focus("Session details")
+    for _ in range(tabs):
+        tap("Tab")
+    tap("space")
+    focus("Save results on file")
+    type_text(path)
+    tap("Return")
+
+
+def close(main):
+    """Alt+F4 on the main window ends the program."""
+    focus(MAIN_TITLE)
+    key("Alt_L", True)
+    tap("F4")
+    key("Alt_L", False)
+    wait_for("the program to close", lambda: window(MAIN_TITLE) is None)
+
+
+failures = []
+main = launch()
+if PART == "session":
+    intervals, report = session(main, 12)
+    print(report)
+    rows = recorded_times(report)
+    check_times(intervals, rows, failures)
+    if len(rows) != 12:
+        failures.append(f"the copied report has {len(rows)} solve rows, not 12")
+elif PART == "bench":
+    # Two sessions of 12, the program started anew for the second.
+    intervals, report = session(main, 12)
+    rows = recorded_times(report)
+    close(main)
+    main = launch()
+    more, report = session(main, 12)
+    rows.update({number + 12: ms for number, ms in recorded_times(report).items()})
+    check_times(intervals + more, rows, failures)
+elif PART == "full_disk":
+    disk = os.environ["WINE_E2E_DISK"]
+    with open(f"{disk}/report.txt", "w") as old:
+        old.write("the report saved before\r\n")
+    _, report = session(main, 12, keep_details=True)
+    save_as("F:\\fresh", tabs=1)  # from "Copy to clipboard"
+    new = wait_for("the saved file or a message", lambda: sorted(set(os.listdir(disk)) - {"report.txt"}) or window("ERROR"))
+    if new != ["fresh.txt"]:
+        sys.exit(f'saving as "F:\\fresh" onto a disk with room gave {new}, not fresh.txt')
+    saved = wait_for("F:\\fresh.txt written", lambda: open(f"{disk}/fresh.txt", "rb").read())
+    # X clipboards carry LF; the file must have the report's own CR LF.
+    if saved != report.replace("\r\n", "\n").replace("\n", "\r\n").encode():
+        failures.append(f"the saved report is not the copied one with CR LF line ends: {saved[:80]!r}")
+    with open(f"{disk}/filler", "wb", buffering=0) as filler:  # the disk filled to the last byte
+        try:
+            while True:
+                filler.write(b"\0" * 4096)
+        except OSError:
+            pass
+    save_as("F:\\report", tabs=0)  # the focus is back on "Save to file"
+    wait_for('"The file could not be saved!"', lambda: window("ERROR"))
+    focus("ERROR")
+    tap("Return")
+    wait_for("the message to close", lambda: window("ERROR") is None)
+    if open(f"{disk}/report.txt", "rb").read() != b"the report saved before\r\n":
+        failures.append("saving onto the full disk did not keep the old report")
+    left = sorted(set(os.listdir(disk)) - {"report.txt", "fresh.txt", "filler"})
+    if left:
+        failures.append(f"saving onto the full disk left {left}")
+    close_details()
+elif PART == "beeps":
+    # The null sink's monitor, read as it comes; the countdown starts once
+    # the recording runs.
+    rate = 48000
+    recording = subprocess.Popen(["parec", "-d", "quiet.monitor", "--raw", "--format=s16le", f"--rate={rate}",
+                                  "--channels=1", "--latency-msec=5"], stdout=subprocess.PIPE)
+    data = bytearray()
+    reader = threading.Thread(target=lambda: [data.extend(c) for c in iter(lambda: recording.stdout.read1(4096), b"")],
+                              daemon=True)
+    reader.start()
+    wait_for("the recording to start", lambda: len(data) > 0)
+    focus(MAIN_TITLE)
+    tap("Tab")  # from Start to the countdown slider
+    for _ in range(4):
+        tap("Right")
+    began = tap("Return")  # Enter on the slider starts the countdown
+    wait_for("the countdown to end and the clock to run", lambda: time.monotonic() > began + 6 and moving(main), 30)
+    tap("space")
+    wait_for("the clock to stop", lambda: still(main))
+    recording.terminate()
+    reader.join(timeout=PATIENCE)
+    samples = array.array("h", bytes(data[: len(data) // 2 * 2]))
+    # A beep begins after half a second of silence: a busy machine may break
+    # one beep's sound, never by that much.
+    onsets, last = [], None
+    for i, v in enumerate(samples):
+        if abs(v) > 1000:
+            if last is None or i - last > rate // 2:
+                onsets.append(round(i / rate, 2))
+            last = i
+    print(f"beep onsets in the recording (s): {onsets}")
+    if len(onsets) != 3:
+        failures.append(f"expected three beeps in the sound server, heard {len(onsets)}")
+    elif not all(0.7 <= b - a <= 1.3 for a, b in zip(onsets, onsets[1:])):
+        failures.append("the beeps are not 1 s apart")
+
+close(main)
+for failure in failures:
+    print(failure)
+sys.exit(1 if failures else 0)
