@@ -6,7 +6,7 @@ import sys
 import time
 
 import pyatspi
-from Xlib import X
+from Xlib import X, XK
 from Xlib.display import Display
 from Xlib.ext import xtest
 
@@ -77,3 +77,25 @@ def focus(title):
     window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                             capture_output=True, text=True).stdout.split()
     subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+
+
+def key(name):
+    """One key's press and release, as a finger makes them."""
+    code = xserver().keysym_to_keycode(XK.string_to_keysym(name))
+    for down in (True, False):
+        xtest.fake_input(xserver(), X.KeyPress if down else X.KeyRelease, code)
+        xserver().sync()
+        time.sleep(0.05)
+
+
+def press(name):
+    """Presses and lets go of a key; returns the instant it went down, within a few ms."""
+    display = xserver()
+    code = display.keysym_to_keycode(XK.string_to_keysym(name))
+    before = time.monotonic()
+    xtest.fake_input(display, X.KeyPress, code)
+    display.sync()
+    down = (before + time.monotonic()) / 2
+    xtest.fake_input(display, X.KeyRelease, code)
+    display.sync()
+    return down

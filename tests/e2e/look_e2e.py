@@ -14,20 +14,10 @@ import sys
 import time
 
 import pyatspi
-from Xlib import X, XK
-from Xlib.ext import xtest
 
-from atspi_steps import click, extents, find, focus, frame, wait_for, x
+from atspi_steps import click, extents, find, focus, frame, key, wait_for
 
 OUTDIR, NAME = sys.argv[1], sys.argv[2]
-
-
-def key(name):
-    code = x.keysym_to_keycode(XK.string_to_keysym(name))
-    for down in (True, False):
-        xtest.fake_input(x, X.KeyPress if down else X.KeyRelease, code)
-        x.sync()
-        time.sleep(0.05)  # one key's press and release, as a finger makes them
 
 
 def luminance(rgb):

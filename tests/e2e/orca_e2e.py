@@ -12,10 +12,8 @@ import sys
 import time
 
 import pyatspi
-from Xlib import X, XK
-from Xlib.ext import xtest
 
-from atspi_steps import find, frame, wait_for, x
+from atspi_steps import find, frame, press, wait_for
 
 SPEECH_LOG = sys.argv[1]
 MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
@@ -55,18 +53,6 @@ def mark():
 
 def focused(widget):
     return widget.getState().contains(pyatspi.STATE_FOCUSED)
-
-
-def press(name):
-    """Presses and lets go of a key; returns the instant it went down, within a few ms."""
-    code = x.keysym_to_keycode(XK.string_to_keysym(name))
-    before = time.monotonic()
-    xtest.fake_input(x, X.KeyPress, code)
-    x.sync()
-    down = (before + time.monotonic()) / 2
-    xtest.fake_input(x, X.KeyRelease, code)
-    x.sync()
-    return down
 
 
 def main_window():

@@ -19,10 +19,8 @@ import sys
 import time
 
 import pyatspi
-from Xlib import X, XK
-from Xlib.ext import xtest
 
-from atspi_steps import find, frame, wait_for, x
+from atspi_steps import find, frame, press, wait_for
 from recording import Recorder
 
 SPEECH_LOG = sys.argv[1]
@@ -41,18 +39,6 @@ HEARD_WITHIN = 2.0
 TIME_SAID_FOR = 1.0
 # The monotonic clock against the wall clock of the speech server's log.
 WALL = time.time() - time.monotonic()
-
-
-def press(name):
-    """Presses and lets go of a key; returns the instant it went down, within a few ms."""
-    code = x.keysym_to_keycode(XK.string_to_keysym(name))
-    before = time.monotonic()
-    xtest.fake_input(x, X.KeyPress, code)
-    x.sync()
-    down = (before + time.monotonic()) / 2
-    xtest.fake_input(x, X.KeyRelease, code)
-    x.sync()
-    return down
 
 
 def sent_to_voice():
