@@ -5,6 +5,7 @@
 #include "platform/win_key_messages.h"
 #include "platform/win_sound_player.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QFileDialog>
@@ -16,6 +17,10 @@ namespace cubetimer {
 struct QtServices::Native : QAbstractNativeEventFilter {
     // Watches the tick count step (up to two ticks, 32 ms) to learn its granularity.
     KeyMessages keys{MessageClock::Measure(GetTickCount, std::chrono::steady_clock::now)};
+    QMetaObject::Connection idle = QObject::connect(QAbstractEventDispatcher::instance(),
+                                                    &QAbstractEventDispatcher::aboutToBlock, [this] { keys.idle(); });
+
+    ~Native() override { QObject::disconnect(idle); }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         if (eventType != "windows_generic_MSG") return false;

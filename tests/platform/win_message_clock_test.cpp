@@ -162,6 +162,25 @@ TEST(KeyMessagesTest, KeyEventsTakeTheirMessagesTimesInOrder) {
     EXPECT_EQ(keys.stamp(kSpace, true, qtStamp, At(904)), 0u);
 }
 
+TEST(KeyMessagesTest, AStampWaitsForItsKeyEventUntilTheProgramWaitsForMessages) {
+    constexpr int kSpace = 0x39;
+    const std::uint32_t qtStamp = 4321;
+    // The program held up between taking the message and handing on its key
+    // event, as on a busy machine: the event still takes the message's time.
+    for (const double heldMs : {10.0, 1500.0, 4000.0}) {
+        KeyMessages keys(MessageClock(milliseconds(1), 1000, kStart));
+        keys.seen(KeyMessage(WM_KEYDOWN, kSpace, 1100), 1100, At(100.5));
+        EXPECT_EQ(keys.stamp(kSpace, true, qtStamp, At(100.5 + heldMs)), StampAt(100)) << heldMs;
+    }
+    // A message whose key event never came (a window that would not take
+    // it) is let go once the program waits, not given to the next press.
+    KeyMessages keys(MessageClock(milliseconds(1), 1000, kStart));
+    keys.seen(KeyMessage(WM_KEYDOWN, kSpace, 1100), 1100, At(100.5));
+    keys.idle();
+    keys.seen(KeyMessage(WM_KEYDOWN, kSpace, 1400), 1400, At(400.5));
+    EXPECT_EQ(keys.stamp(kSpace, true, qtStamp, At(401)), StampAt(400));
+}
+
 // The real clocks: under Wine the tick count moves by the millisecond, and a
 // message posted while the program was busy keeps the time it was posted.
 TEST(KeyMessagesTest, APostedMessageIsTimedWhenPostedNotWhenTaken) {
