@@ -127,8 +127,8 @@ private:
     // What the decision on the last solve is read out as, with the next scramble.
     std::string decisionSentence_;
 
-    QTimer Timer1;
-    QTimer tmrcountdown;
+    QTimer Timer1{this};
+    QTimer tmrcountdown{this};
 
     TimeDisplay* lbltime;
     QLabel* lblscramble;
