@@ -122,21 +122,20 @@ def launch():
     first = time.monotonic() - began
     main = wait_for("the main window", lambda: window(MAIN_TITLE))
     print(f"launch to first window: {first:.2f} s, to the main window: {time.monotonic() - began:.2f} s")
-    # Wine turns the X server's stamps into message times by an offset it
-    # takes from the first input event it handles and afterwards only ever
-    # lowers, to the quickest handling it has seen. Pointer moves over the
-    # main window let it settle before a key is timed; Windows stamps keys
-    # with its own tick count and needs none.
-    corner = x.screen().root.translate_coords(x.create_resource_object("window", main), 0, 0)
-    for step in range(30):
-        xtest.fake_input(x, X.MotionNotify, x=corner.x + 20 + step, y=corner.y + 20)
-        x.sync()
-        time.sleep(0.02)
     # Away from the windows, so keys go to the focused window itself.
     subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)
     focus(MAIN_TITLE)
     x.create_resource_object("window", main).change_attributes(event_mask=X.KeyPressMask)
     x.sync()
+    # Wine turns the X server's stamps into message times by an offset it
+    # takes from the first input event it handles, at start-up often a second
+    # late, and afterwards only ever lowers to the quickest handling it has
+    # seen: a solve whose start and stop fall either side of such a lowering
+    # loses it. Keys the program ignores, taken one at a time, let it settle
+    # before a key is timed; Windows stamps keys with its own tick count.
+    for _ in range(40):
+        tap("Shift_L")
+        time.sleep(0.05)
     return main
 
 
