@@ -265,7 +265,7 @@ TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
     captions["ru"] = {{"Form1", "cmdimport", "text", "Импорт"},
                       {"Form1", "frmsession", "title", "Сессия"},
                       {"Form1", "lblbest", "text", "Лучшее: 01:23.46"},
-                      {"Form1", "lsttime", "accessibleName", "Времена"},
+                      {"Form1", "lsttime", "accessibleName", "Результаты"},
                       {"frmdetails", "cmdsave", "text", "Сохранить в файл"},
                       {"frmedit", "Label2", "text", "Секунды"},
                       {"frmedit", "cmdcancel", "text", "Отмена"}};
