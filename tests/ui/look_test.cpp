@@ -269,6 +269,9 @@ TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
                       {"frmdetails", "cmdsave", "text", "Сохранить в файл"},
                       {"frmedit", "Label2", "text", "Секунды"},
                       {"frmedit", "cmdcancel", "text", "Отмена"}};
+    captions["ja"] = {{"Form1", "cmdimport", "text", "インポート"},
+                      {"Form1", "lsttime", "accessibleName", "タイム"},
+                      {"frmedit", "Label2", "text", "秒"}};
     if (!captions.contains(language)) GTEST_SKIP() << "no captions listed for " << language.toStdString();
     AllWindows all;
     for (const Caption& c : captions[language]) {
@@ -282,7 +285,7 @@ TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
 
     // A question of the real services: its buttons in the same language, from Qt's own translation.
     const std::map<QString, QStringList> buttons = {{QString(), {"&Yes", "&No"}}, {"de", {"&Ja", "&Nein"}},
-                                                    {"ru", {"&Да", "&Нет"}}};
+                                                    {"ru", {"&Да", "&Нет"}}, {"ja", {"はい(&Y)", "いいえ(&N)"}}};
     QStringList shown;
     QTimer::singleShot(0, [&shown] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
