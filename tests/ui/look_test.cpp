@@ -244,6 +244,21 @@ TEST(LookTest, TheFormGrowsWithTheLargerFontAsFarAsTheScreenAllows) {
             << c.general << " " << c.fixed << " " << c.screenWidth << "x" << c.screenHeight;
 }
 
+// The time's colon and decimal mark sit mid-cell between the digits, also in
+// a proportional font, fontconfig's fixed font for Vietnamese.
+TEST(LookTest, TheTimesMarksSitBetweenTheDigits) {
+    TimeDisplay display(nullptr);
+    display.setFont(QFont(QStringLiteral("DejaVu Sans"), 36));
+    display.resize(200, 80);
+    display.setText(QStringLiteral(":"));
+    const QImage shot = display.grab().toImage();
+    int first = shot.width(), last = -1;
+    for (int x = 0; x < shot.width(); ++x)
+        for (int y = 0; y < shot.height(); ++y)
+            if (shot.pixel(x, y) != shot.pixel(0, 0)) first = std::min(first, x), last = std::max(last, x);
+    EXPECT_NEAR((first + last) / 2.0, shot.width() / 2.0, 2);
+}
+
 // What the user reads in the language of the run: a few captions of each
 // window (the rest follow from the same translation), and Qt's own buttons.
 TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
