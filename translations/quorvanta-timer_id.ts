@@ -391,11 +391,11 @@ Ingin melihat hasilnya?</translation>
     </message>
     <message>
         <source>12 Solves</source>
-        <translation>12 Solve</translation>
+        <translation>12 solve</translation>
     </message>
     <message>
         <source>5 Solves</source>
-        <translation>5 Solve</translation>
+        <translation>5 solve</translation>
     </message>
     <message>
         <source>Reset</source>
