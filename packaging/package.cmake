@@ -41,9 +41,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # through it; the theme holds the warning sound (without it, our own tone).
 # The Wayland plugin lets the program run on Wayland desktops without X.
 # Qt's own translations give message boxes and file dialogs the user's
-# language; Chinese captions need a font with Chinese characters.
+# language; Chinese, Japanese and Korean captions need a font with their
+# characters, kana and Hangul (WenQuanYi Micro Hei has all three), and
+# Vietnamese one with its stacked accents (DejaVu Sans).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "libcanberra-pulse, sound-theme-freedesktop, qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei")
+    "libcanberra-pulse, sound-theme-freedesktop, qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timer for speed-solving the 3x3x3 cube")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "\

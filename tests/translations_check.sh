@@ -1,7 +1,8 @@
 #!/bin/sh
 # Every translation is complete, and lupdate run on today's sources changes
 # none of them: a new or changed text without its translations fails here.
-# The desktop entry and the metainfo speak every language too.
+# The desktop entry and the metainfo (summary and every paragraph of the
+# description) speak every language too.
 # Usage: translations_check.sh LUPDATE SOURCE_DIR
 set -eu
 lupdate=$1
@@ -34,6 +35,8 @@ for ts in "$source"/translations/*.ts; do
         grep -q "^$key\[$lang\]=." "$assets.desktop" || { echo "desktop entry: no $key[$lang]"; status=1; }
     done
     grep -q "<summary xml:lang=\"$lang\">" "$assets.metainfo.xml" || { echo "metainfo: no summary in $lang"; status=1; }
+    [ "$(grep -c "<p xml:lang=\"$lang\">" "$assets.metainfo.xml")" -eq "$(grep -c '<p>' "$assets.metainfo.xml")" ] ||
+        { echo "metainfo: the description is not whole in $lang"; status=1; }
 done
-[ "$count" -eq 7 ] || { echo "expected 7 translations, found $count"; status=1; }
+[ "$count" -eq 14 ] || { echo "expected 14 translations, found $count"; status=1; }
 exit $status

@@ -117,7 +117,7 @@
     <message>
         <source>Countdown %1</source>
         <comment>spoken as a countdown starts; %1 is its seconds, 4 to 20</comment>
-        <translation>Countdown %1</translation>
+        <translation>Inspektion %1</translation>
     </message>
     <message>
         <source>Go</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>Countdown stopped</source>
-        <translation>Countdown abgebrochen</translation>
+        <translation>Inspektion abgebrochen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -383,7 +383,7 @@ Möchten Sie die Ergebnisse sehen?</translation>
     </message>
     <message>
         <source>Countdown (s)</source>
-        <translation>Countdown (s)</translation>
+        <translation>Inspektion (s)</translation>
     </message>
     <message>
         <source>Session</source>
@@ -463,11 +463,11 @@ Möchten Sie die Ergebnisse sehen?</translation>
     </message>
     <message>
         <source>Turn the whole cube as %1</source>
-        <translation>Ganzen Würfel drehen wie %1</translation>
+        <translation>Ganzen Würfel wie %1 drehen</translation>
     </message>
     <message>
         <source>Turn %1</source>
-        <translation>Drehe %1</translation>
+        <translation>%1 drehen</translation>
     </message>
 </context>
 <context>

@@ -20,19 +20,19 @@
     <name>Phrases</name>
     <message>
         <source>Best:</source>
-        <translation>Meilleur :</translation>
+        <translation>Meilleur&#xa0;:</translation>
     </message>
     <message>
         <source>Worst:</source>
-        <translation>Pire :</translation>
+        <translation>Pire&#xa0;:</translation>
     </message>
     <message>
         <source>Average:</source>
-        <translation>Moyenne :</translation>
+        <translation>Moyenne&#xa0;:</translation>
     </message>
     <message>
         <source>Deviation:</source>
-        <translation>Écart type :</translation>
+        <translation>Écart type&#xa0;:</translation>
     </message>
     <message>
         <source>green</source>
@@ -112,7 +112,7 @@
     <message>
         <source>Scramble: %1.</source>
         <comment>spoken; %1 is the turns</comment>
-        <translation>Mélange : %1.</translation>
+        <translation>Mélange&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Countdown %1</source>
@@ -127,7 +127,7 @@
     <message>
         <source>Saved %1.</source>
         <comment>spoken; %1 is the time</comment>
-        <translation>Enregistré %1.</translation>
+        <translation>Validé %1.</translation>
     </message>
     <message>
         <source>Plus two, %1.</source>
@@ -153,15 +153,15 @@
     </message>
     <message>
         <source>Written by: Quorvanta</source>
-        <translation>Écrit par : Quorvanta</translation>
+        <translation>Écrit par&#xa0;: Quorvanta</translation>
     </message>
     <message>
         <source>Written in C++20 with the Qt 6 Widgets toolkit. Built with CMake; every time is measured with the system&apos;s monotonic clock.</source>
-        <translation>Écrit en C++20 avec la boîte à outils Qt 6 Widgets. Construit avec CMake ; chaque temps est mesuré avec l&apos;horloge monotone du système.</translation>
+        <translation>Écrit en C++20 avec la boîte à outils Qt 6 Widgets. Construit avec CMake&#x202f;; chaque temps est mesuré avec l&apos;horloge monotone du système.</translation>
     </message>
     <message>
         <source>Thanks to:</source>
-        <translation>Merci à :</translation>
+        <translation>Merci à&#xa0;:</translation>
     </message>
     <message>
         <source>the speedcubing community, whose timers, notation and habits shaped this program.</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>The file could not be saved!</source>
-        <translation>Le fichier n&apos;a pas pu être enregistré !</translation>
+        <translation>Le fichier n&apos;a pas pu être enregistré&#x202f;!</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Change!</source>
-        <translation>Modifier !</translation>
+        <translation>Modifier&#x202f;!</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>Can&apos;t add a null time!</source>
-        <translation>Impossible d&apos;ajouter un temps nul !</translation>
+        <translation>Impossible d&apos;ajouter un temps nul&#x202f;!</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>It is not possible to use DNF more than once in only one session!</source>
-        <translation>Impossible d&apos;utiliser DNF plus d&apos;une fois dans une même session !</translation>
+        <translation>Impossible d&apos;utiliser DNF plus d&apos;une fois dans une même session&#x202f;!</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -318,8 +318,8 @@
     <message>
         <source>The session has ended!<byte value="xd"/>
 Would you like to see results?</source>
-        <translation>La session est terminée !<byte value="xd"/>
-Voulez-vous voir les résultats ?</translation>
+        <translation>La session est terminée&#x202f;!<byte value="xd"/>
+Voulez-vous voir les résultats&#x202f;?</translation>
     </message>
     <message>
         <source>Information</source>
@@ -327,7 +327,7 @@ Voulez-vous voir les résultats ?</translation>
     </message>
     <message>
         <source>Are you really sure to reset whole session?</source>
-        <translation>Voulez-vous vraiment réinitialiser toute la session ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser toute la session&#x202f;?</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -343,23 +343,23 @@ Voulez-vous voir les résultats ?</translation>
     </message>
     <message>
         <source>File not accessible!</source>
-        <translation>Fichier inaccessible !</translation>
+        <translation>Fichier inaccessible&#x202f;!</translation>
     </message>
     <message>
         <source>File is empty! Random scrambles will be generated.</source>
-        <translation>Le fichier est vide ! Des mélanges aléatoires seront générés.</translation>
+        <translation>Le fichier est vide&#x202f;! Des mélanges aléatoires seront générés.</translation>
     </message>
     <message>
         <source>Incorrect file format! Random scrambles will be generated.</source>
-        <translation>Format de fichier incorrect ! Des mélanges aléatoires seront générés.</translation>
+        <translation>Format de fichier incorrect&#x202f;! Des mélanges aléatoires seront générés.</translation>
     </message>
     <message>
         <source>File is too large! Random scrambles will be generated.</source>
-        <translation>Le fichier est trop volumineux ! Des mélanges aléatoires seront générés.</translation>
+        <translation>Le fichier est trop volumineux&#x202f;! Des mélanges aléatoires seront générés.</translation>
     </message>
     <message>
         <source>No more scrambles imported! Random scrambles will be generated.</source>
-        <translation>Plus de mélanges importés ! Des mélanges aléatoires seront générés.</translation>
+        <translation>Plus de mélanges importés&#x202f;! Des mélanges aléatoires seront générés.</translation>
     </message>
     <message>
         <source>Info</source>
@@ -451,7 +451,7 @@ Voulez-vous voir les résultats ?</translation>
     </message>
     <message>
         <source>Link: opens the web site</source>
-        <translation>Lien : ouvre le site web</translation>
+        <translation>Lien&#xa0;: ouvre le site web</translation>
     </message>
     <message>
         <source>3D Cube</source>

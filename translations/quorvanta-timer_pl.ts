@@ -67,7 +67,7 @@
     <message>
         <source>Up</source>
         <comment>face of the cube</comment>
-        <translation>Góra</translation>
+        <translation>Górna</translation>
     </message>
     <message>
         <source>Left</source>
@@ -77,7 +77,7 @@
     <message>
         <source>Front</source>
         <comment>face of the cube</comment>
-        <translation>Przód</translation>
+        <translation>Przednia</translation>
     </message>
     <message>
         <source>Right</source>
@@ -87,17 +87,17 @@
     <message>
         <source>Back</source>
         <comment>face of the cube</comment>
-        <translation>Tył</translation>
+        <translation>Tylna</translation>
     </message>
     <message>
         <source>Down</source>
         <comment>face of the cube</comment>
-        <translation>Dół</translation>
+        <translation>Dolna</translation>
     </message>
     <message>
         <source>Top</source>
         <comment>face of the cube, as the 3D picture shows it</comment>
-        <translation>Góra</translation>
+        <translation>Górna</translation>
     </message>
     <message>
         <source>prime</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>every cubing club and forum that shares scrambles, methods and advice with newcomers.</source>
-        <translation>każdemu klubowi i forum kostkarzy, które dzielą się scramble&apos;ami, metodami i radami z początkującymi.</translation>
+        <translation>każdego klubu i forum kostkarzy, które dzielą się scramble&apos;ami, metodami i radami z początkującymi.</translation>
     </message>
     <message>
         <source>Thank very much to the author of code for 3D cube simulation.</source>
@@ -347,19 +347,19 @@ Czy chcesz zobaczyć wyniki?</translation>
     </message>
     <message>
         <source>File is empty! Random scrambles will be generated.</source>
-        <translation>Plik jest pusty! Zostaną wygenerowane losowe scramble.</translation>
+        <translation>Plik jest pusty! Zostaną wygenerowane losowe scramble&apos;e.</translation>
     </message>
     <message>
         <source>Incorrect file format! Random scrambles will be generated.</source>
-        <translation>Nieprawidłowy format pliku! Zostaną wygenerowane losowe scramble.</translation>
+        <translation>Nieprawidłowy format pliku! Zostaną wygenerowane losowe scramble&apos;e.</translation>
     </message>
     <message>
         <source>File is too large! Random scrambles will be generated.</source>
-        <translation>Plik jest za duży! Zostaną wygenerowane losowe scramble.</translation>
+        <translation>Plik jest za duży! Zostaną wygenerowane losowe scramble&apos;e.</translation>
     </message>
     <message>
         <source>No more scrambles imported! Random scrambles will be generated.</source>
-        <translation>Koniec zaimportowanych scramble&apos;i! Zostaną wygenerowane losowe scramble.</translation>
+        <translation>Koniec zaimportowanych scramble&apos;i! Zostaną wygenerowane losowe scramble&apos;e.</translation>
     </message>
     <message>
         <source>Info</source>

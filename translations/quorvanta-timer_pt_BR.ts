@@ -161,15 +161,15 @@
     </message>
     <message>
         <source>Thanks to:</source>
-        <translation>Agradecimentos a:</translation>
+        <translation>Agradecimentos:</translation>
     </message>
     <message>
         <source>the speedcubing community, whose timers, notation and habits shaped this program.</source>
-        <translation>a comunidade de speedcubing, cujos timers, notação e hábitos moldaram este programa.</translation>
+        <translation>à comunidade de speedcubing, cujos timers, notação e hábitos moldaram este programa.</translation>
     </message>
     <message>
         <source>every cubing club and forum that shares scrambles, methods and advice with newcomers.</source>
-        <translation>cada clube e fórum de cubo mágico que compartilha embaralhamentos, métodos e dicas com iniciantes.</translation>
+        <translation>a cada clube e fórum de cubo mágico que compartilha embaralhamentos, métodos e dicas com iniciantes.</translation>
     </message>
     <message>
         <source>Thank very much to the author of code for 3D cube simulation.</source>
@@ -431,7 +431,7 @@ Deseja ver os resultados?</translation>
     </message>
     <message>
         <source>Generate 13 scrambles</source>
-        <translation>Gerar 13 scrambles</translation>
+        <translation>13 embaralhamentos</translation>
     </message>
     <message>
         <source>View Cube</source>

@@ -67,37 +67,37 @@
     <message>
         <source>Up</source>
         <comment>face of the cube</comment>
-        <translation>Верх</translation>
+        <translation>Верхняя</translation>
     </message>
     <message>
         <source>Left</source>
         <comment>face of the cube</comment>
-        <translation>Лево</translation>
+        <translation>Левая</translation>
     </message>
     <message>
         <source>Front</source>
         <comment>face of the cube</comment>
-        <translation>Фронт</translation>
+        <translation>Передняя</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>face of the cube</comment>
-        <translation>Право</translation>
+        <translation>Правая</translation>
     </message>
     <message>
         <source>Back</source>
         <comment>face of the cube</comment>
-        <translation>Тыл</translation>
+        <translation>Задняя</translation>
     </message>
     <message>
         <source>Down</source>
         <comment>face of the cube</comment>
-        <translation>Низ</translation>
+        <translation>Нижняя</translation>
     </message>
     <message>
         <source>Top</source>
         <comment>face of the cube, as the 3D picture shows it</comment>
-        <translation>Верх</translation>
+        <translation>Верхняя</translation>
     </message>
     <message>
         <source>prime</source>
@@ -411,7 +411,7 @@ Would you like to see results?</source>
     </message>
     <message>
         <source>Times</source>
-        <translation>Времена</translation>
+        <translation>Результаты</translation>
     </message>
     <message>
         <source>F2 or a double click edits the selected time</source>

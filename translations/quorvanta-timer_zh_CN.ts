@@ -97,7 +97,7 @@
     <message>
         <source>Top</source>
         <comment>face of the cube, as the 3D picture shows it</comment>
-        <translation>顶</translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>prime</source>
@@ -383,7 +383,7 @@ Would you like to see results?</source>
     </message>
     <message>
         <source>Countdown (s)</source>
-        <translation>观察 (秒)</translation>
+        <translation>观察（秒）</translation>
     </message>
     <message>
         <source>Session</source>

@@ -23,7 +23,7 @@ void TimeDisplay::setText(const QString& text) {
 }
 
 QRectF TimeDisplay::cell(int index, int length) const {
-    // The font is fixed-pitch, so every character has the advance of a digit.
+    // Every character has the advance of a digit, as in a fixed-pitch font.
     const QFontMetricsF metrics(font());
     const qreal advance = metrics.horizontalAdvance(QLatin1Char('0'));
     const qreal left = (width() - advance * length) / 2;
@@ -49,7 +49,11 @@ void TimeDisplay::paintEvent(QPaintEvent* event) {
     const qreal top = (height() - metrics.height()) / 2;
     for (int i = 0; i < text_.size(); ++i) {
         const QRectF box = cell(i, text_.size());
-        if (event->region().intersects(box.toAlignedRect())) painter.drawStaticText(QPointF(box.left(), top), glyph(text_[i]));
+        if (!event->region().intersects(box.toAlignedRect())) continue;
+        // Mid-cell: where the desktop's fixed font lacks the language's letters
+        // (Vietnamese), fontconfig gives a proportional one with narrow marks.
+        const qreal left = box.left() + (box.width() - metrics.horizontalAdvance(text_[i])) / 2;
+        painter.drawStaticText(QPointF(left, top), glyph(text_[i]));
     }
 }
 

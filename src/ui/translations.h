@@ -8,7 +8,7 @@ class QCoreApplication;
 namespace cubetimer {
 
 // The languages the program speaks besides English, as its translation files name them.
-inline constexpr const char* kLanguages[] = {"de", "es", "fr", "pt_BR", "pl", "ru", "zh_CN"};
+inline constexpr const char* kLanguages[] = {"de", "es", "fr", "pt_BR", "pl", "ru", "zh_CN", "ja", "ko", "it", "uk", "vi", "id", "tr"};
 
 // The first of `uiLanguages` ("de-DE", "pt-BR", as QLocale names them) that
 // the program speaks; English, the language of the sources, ends the search.

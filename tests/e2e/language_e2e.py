@@ -60,7 +60,7 @@ german = {
     "radio button": ["12 Solves", "5 Solves", "3D-Würfel", "2D-Würfel"],
     "check box": ["Würfel zeigen"],
     "label": ["Geschrieben von Quorvanta", "Beste:", "Durchschnitt:"],
-    "slider": ["Countdown (s)"],
+    "slider": ["Inspektion (s)"],
     "list": ["Zeiten"],
 }
 widgets = {}

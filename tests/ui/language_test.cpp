@@ -24,6 +24,10 @@ TEST(LanguageTest, TheFirstLanguageSpokenIsChosenAndEnglishEndsTheSearch) {
         {{"zh-TW", "zh-Hant-TW"}, ""},       // nor Simplified Chinese the Traditional
         {{"pl-PL", "de-DE"}, "pl"},
         {{"es-MX"}, "es"},
+        {{"ja-JP"}, "ja"},
+        {{"uk-UA", "ru-RU"}, "uk"},
+        {{"vi-VN"}, "vi"},
+        {{"id-ID"}, "id"},
     };
     for (const auto& [languages, chosen] : cases) EXPECT_EQ(ChosenLanguage(languages), chosen) << languages.join(' ').toStdString();
 }

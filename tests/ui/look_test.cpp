@@ -244,6 +244,21 @@ TEST(LookTest, TheFormGrowsWithTheLargerFontAsFarAsTheScreenAllows) {
             << c.general << " " << c.fixed << " " << c.screenWidth << "x" << c.screenHeight;
 }
 
+// The time's colon and decimal mark sit mid-cell between the digits, also in
+// a proportional font, fontconfig's fixed font for Vietnamese.
+TEST(LookTest, TheTimesMarksSitBetweenTheDigits) {
+    TimeDisplay display(nullptr);
+    display.setFont(QFont(QStringLiteral("DejaVu Sans"), 36));
+    display.resize(200, 80);
+    display.setText(QStringLiteral(":"));
+    const QImage shot = display.grab().toImage();
+    int first = shot.width(), last = -1;
+    for (int x = 0; x < shot.width(); ++x)
+        for (int y = 0; y < shot.height(); ++y)
+            if (shot.pixel(x, y) != shot.pixel(0, 0)) first = std::min(first, x), last = std::max(last, x);
+    EXPECT_NEAR((first + last) / 2.0, shot.width() / 2.0, 2);
+}
+
 // What the user reads in the language of the run: a few captions of each
 // window (the rest follow from the same translation), and Qt's own buttons.
 TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
@@ -265,10 +280,13 @@ TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
     captions["ru"] = {{"Form1", "cmdimport", "text", "Импорт"},
                       {"Form1", "frmsession", "title", "Сессия"},
                       {"Form1", "lblbest", "text", "Лучшее: 01:23.46"},
-                      {"Form1", "lsttime", "accessibleName", "Времена"},
+                      {"Form1", "lsttime", "accessibleName", "Результаты"},
                       {"frmdetails", "cmdsave", "text", "Сохранить в файл"},
                       {"frmedit", "Label2", "text", "Секунды"},
                       {"frmedit", "cmdcancel", "text", "Отмена"}};
+    captions["ja"] = {{"Form1", "cmdimport", "text", "インポート"},
+                      {"Form1", "lsttime", "accessibleName", "タイム"},
+                      {"frmedit", "Label2", "text", "秒"}};
     if (!captions.contains(language)) GTEST_SKIP() << "no captions listed for " << language.toStdString();
     AllWindows all;
     for (const Caption& c : captions[language]) {
@@ -282,7 +300,7 @@ TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
 
     // A question of the real services: its buttons in the same language, from Qt's own translation.
     const std::map<QString, QStringList> buttons = {{QString(), {"&Yes", "&No"}}, {"de", {"&Ja", "&Nein"}},
-                                                    {"ru", {"&Да", "&Нет"}}};
+                                                    {"ru", {"&Да", "&Нет"}}, {"ja", {"はい(&Y)", "いいえ(&N)"}}};
     QStringList shown;
     QTimer::singleShot(0, [&shown] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
