@@ -51,6 +51,10 @@ void MainWindow::buildControls() {
     cmdpenalty = Button(QStringLiteral("cmdpenalty"), tr("+2"), Frame2, form_.rect(2280, 360, 990, 420));
     cmddnf = Button(QStringLiteral("cmddnf"), tr("DNF"), Frame2, form_.rect(3360, 360, 990, 420));
     cmddiscard = Button(QStringLiteral("cmddiscard"), tr("Discard"), Frame2, form_.rect(2280, 870, 2070, 420));
+    chkstackmat = Captioned<QCheckBox>(QStringLiteral("chkstackmat"), tr("Stackmat timer"), Frame2,
+                                       form_.rect(2280, 1380, 2070, 330));
+    // Left of the time display, which stands clear of it in both widths.
+    lblstackmat = Label(QStringLiteral("lblstackmat"), QString(), surface, form_.rect(120, 360, 2250, 330));
     setCorrectionsEnabled(false);
 
     Label1 = Label(QStringLiteral("Label1"), tr("Countdown (s)"), surface, form_.rect(120, 3780, 1500, 330));
