@@ -54,7 +54,8 @@ void MainWindow::buildControls() {
     chkstackmat = Captioned<QCheckBox>(QStringLiteral("chkstackmat"), tr("Stackmat timer"), Frame2,
                                        form_.rect(2280, 1380, 2070, 330));
     // Left of the time display, which stands clear of it in both widths.
-    lblstackmat = Label(QStringLiteral("lblstackmat"), QString(), surface, form_.rect(120, 360, 2250, 330));
+    lblstackmat = Label(QStringLiteral("lblstackmat"), QString(), surface, form_.rect(120, 240, 2250, 720));
+    lblstackmat->setWordWrap(true);
     setCorrectionsEnabled(false);
 
     Label1 = Label(QStringLiteral("Label1"), tr("Countdown (s)"), surface, form_.rect(120, 3780, 1500, 330));
