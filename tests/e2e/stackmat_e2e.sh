@@ -2,11 +2,12 @@
 # Runs stackmat_e2e.py against the real program on a virtual X server, with a
 # private sound server whose default input is the monitor of a null sink
 # "stackmat" (the timer's line: generated signals are played into it) while
-# the default output, where the program beeps, is another null sink.
-# Usage: stackmat_e2e.sh BINARY STACKMAT_WAV
+# the default output, where the program beeps, is another null sink. With
+# `hung`, a sound server that never answers instead.
+# Usage: stackmat_e2e.sh BINARY STACKMAT_WAV [hung]
 set -euo pipefail
 
-binary=$1 wav_tool=$2
+binary=$1 wav_tool=$2 mode=${3:-heard}
 here=$(dirname "$0")
 . "$here/../../scripts/xvfb-lib.sh"
 . "$here/sound-lib.sh"
@@ -32,17 +33,21 @@ cleanup() {
 trap cleanup EXIT
 
 start_xvfb "$work/xvfb.log"
-start_pulse "$work"
-pactl load-module module-null-sink sink_name=stackmat rate=48000 >/dev/null
-pactl set-default-source stackmat.monitor
-pactl set-default-sink quiet
+if [ "$mode" = hung ]; then
+    start_hung_server "$work"
+else
+    start_pulse "$work"
+    pactl load-module module-null-sink sink_name=stackmat rate=48000 >/dev/null
+    pactl set-default-source stackmat.monitor
+    pactl set-default-sink quiet
+fi
 
 eval "$(dbus-launch --sh-syntax)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$binary" >"$work/app.log" 2>&1 &
 app=$!
 
-PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/stackmat_e2e.py" "$wav_tool" "$work"
+PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/stackmat_e2e.py" "$wav_tool" "$work" "$mode"
 
 # The script ends by pressing Exit: the program must be gone at once.
 expect_exit_at_once "$app"
