@@ -10,9 +10,11 @@ a solve; none records anything. The program holds no capture stream while
 the control is off, and its countdown beeps never reach the timer's line.
 
 With `hung` the sound server never answers: the control still turns on and
-off, the keys time a solve, and Exit ends the program at once.
+off, the keys time a solve, and Exit ends the program at once. With `bench`,
+the delay from a stop packet's arrival at the sound server (its end, in a
+recording of the timer's line) to the pending time shown, over five solves.
 
-Usage: stackmat_e2e.py STACKMAT_WAV WORKDIR heard|hung
+Usage: stackmat_e2e.py STACKMAT_WAV WORKDIR heard|hung|bench
 """
 import array
 import subprocess
@@ -25,7 +27,7 @@ from Xlib import X, XK, display
 from Xlib.ext import xtest
 
 from atspi_steps import PATIENCE, frame, wait_for
-from recording import Recorder
+from recording import RATE, Recorder
 
 TOOL, WORK, MODE = sys.argv[1:4]
 MAIN_TITLE = "Quorvanta Rubik's Timer 3.0"
@@ -112,6 +114,44 @@ if MODE == "hung":
 wait_for("one capture stream", lambda: len(source_outputs()) == 1)
 wait_for("the input named in the tooltip", lambda: "Monitor" in box.description)
 print(f"control: {box.name!r}, {box.description!r}")
+
+if MODE == "bench":
+    # The stop packet comes alone after half a second of idle line, so its
+    # end is found in the recording without decoding it.
+    path = signal("bench", "I0:0.3,A0:0.2,run:1.5,gap:0.5,S1950:0.5,I0:0.2")
+    delays = []
+    for _ in range(5):
+        line = Recorder("stackmat.monitor")
+        wait_for("the recording to start", lambda: line.anchor is not None)
+        player = subprocess.Popen(["paplay", "-d", "stackmat", path])
+        wait_for("the timer's start", lambda: start.name == "Stop")
+        while start.name != "Save":
+            time.sleep(0.002)
+        shown = time.monotonic()
+        player.wait(timeout=PATIENCE)
+        line.stop()
+        # The gap: the line held at its idle level (not the silence before
+        # the file plays); the packet ends a bit after its last edge.
+        held, end, previous = 0, None, line.samples[0]
+        for i, v in enumerate(line.samples):
+            if abs(v - previous) > 500:
+                if end is not None or held > RATE * 4 // 10:
+                    end = i
+                held = 0
+            elif abs(v) > 1000 or end is not None:
+                held += 1
+                if end is not None and held > RATE // 60:
+                    break
+            previous = v
+        end += RATE // 1200
+        delays.append(1000 * (shown - line.instant(end)))
+        press("Return")
+        wait_for("Start", lambda: start.name == "Start")
+    delays.sort()
+    print(f"stop_packet_to_pending_shown_ms median={delays[2]:.1f} worst={delays[-1]:.1f} "
+          "(goal: under 130, one packet period and 20 ms)")
+    find(main, "push button", lambda n: n == "Exit").queryAction().doAction(0)
+    sys.exit(0)
 
 
 def rows():

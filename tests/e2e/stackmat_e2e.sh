@@ -3,8 +3,9 @@
 # private sound server whose default input is the monitor of a null sink
 # "stackmat" (the timer's line: generated signals are played into it) while
 # the default output, where the program beeps, is another null sink. With
-# `hung`, a sound server that never answers instead.
-# Usage: stackmat_e2e.sh BINARY STACKMAT_WAV [hung]
+# `hung`, a sound server that never answers instead; `bench` measures the
+# stop's delay (see stackmat_e2e.py).
+# Usage: stackmat_e2e.sh BINARY STACKMAT_WAV [heard|hung|bench]
 set -euo pipefail
 
 binary=$1 wav_tool=$2 mode=${3:-heard}
