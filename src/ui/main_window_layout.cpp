@@ -69,6 +69,8 @@ void MainWindow::buildControls() {
     Slider1->setGeometry(form_.rect(1620, 3750, 2550, 390));
     Slider1->setAccessibleName(tr("Countdown (s)"));
     lblcountdown = Label(QStringLiteral("lblcountdown"), QStringLiteral("0"), surface, form_.rect(4260, 3780, 360, 330));
+    // Tab goes from Start to the countdown as ever, then to the Stackmat.
+    setTabOrder(Slider1, chkstackmat);
 
     frmsession = Make<QGroupBox>(QStringLiteral("frmsession"), surface);
     frmsession->setTitle(tr("Session"));

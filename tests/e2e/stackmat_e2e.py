@@ -88,7 +88,9 @@ wait_for("Start to have the focus", lambda: start.getState().contains(pyatspi.ST
 if box.getState().contains(pyatspi.STATE_CHECKED) or (MODE == "heard" and source_outputs()):
     failures.append("the Stackmat input is open at start")
 
-# By key: Tab to the control, space turns it on.
+# By key: Tab past the countdown to the control, space turns it on.
+press("Tab")
+wait_for("the slider to have the focus", lambda: slider.getState().contains(pyatspi.STATE_FOCUSED))
 press("Tab")
 wait_for("the Stackmat control to have the focus", lambda: box.getState().contains(pyatspi.STATE_FOCUSED))
 press("space")
@@ -101,8 +103,8 @@ if MODE == "hung":
     wait_for("the solve to run", lambda: start.name == "Stop" and display_label.name != "00:00.00")
     press("space")
     wait_for("the solve to wait", lambda: start.name == "Save")
-    press("space")
-    wait_for("the solve to be saved", lambda: times.childCount == 1)
+    press("Return")
+    wait_for("the solve to be saved", lambda: start.name == "Start" and times.childCount == 1)
     # Closed and opened again, then left open for Exit: none of it waits for the server.
     for state in ("off", "on"):
         box.queryComponent().grabFocus()

@@ -210,6 +210,7 @@ TEST(SpeechTest, AStackmatSolveByTheTimerSaidAndSavedByKey) {
     EXPECT_TRUE(NameOf(box).contains("Stackmat"));
     EXPECT_EQ(h.services.inputsOpen, 0);
     QTest::keyClick(h.start(), Qt::Key_Tab);
+    QTest::keyClick(h.find("Slider1"), Qt::Key_Tab);
     ASSERT_TRUE(box->hasFocus());
     QTest::keyClick(box, Qt::Key_Space);
     EXPECT_EQ(h.services.inputsOpen, 1);
