@@ -43,8 +43,8 @@ private:
     }
 
     void record() {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 1};
-        stream_ = pa_stream_new(context_, "Stackmat", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kRate, 1};
+        stream_ = pa_stream_new(context_, "Stackmat", &format, nullptr);
         if (!stream_) return;
         pa_stream_set_read_callback(stream_, &PulseSoundInput::readable, this);
         pa_stream_set_state_callback(stream_, &PulseSoundInput::streamState, this);
