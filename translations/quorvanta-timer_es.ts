@@ -471,7 +471,7 @@ Would you like to see results?</source>
     </message>
     <message>
         <source>Stackmat timer</source>
-        <translation>Temporizador Stackmat</translation>
+        <translation>Usar Stackmat</translation>
     </message>
     <message>
         <source>Timer reset: the solve is not recorded</source>

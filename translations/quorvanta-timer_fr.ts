@@ -471,7 +471,7 @@ Voulez-vous voir les résultats ?</translation>
     </message>
     <message>
         <source>Stackmat timer</source>
-        <translation>Chronomètre Stackmat</translation>
+        <translation>Stackmat</translation>
     </message>
     <message>
         <source>Timer reset: the solve is not recorded</source>

@@ -471,7 +471,7 @@ Deseja ver os resultados?</translation>
     </message>
     <message>
         <source>Stackmat timer</source>
-        <translation>Cronômetro Stackmat</translation>
+        <translation>Usar Stackmat</translation>
     </message>
     <message>
         <source>Timer reset: the solve is not recorded</source>
