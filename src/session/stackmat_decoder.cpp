@@ -25,7 +25,6 @@ constexpr double kRestartMs = 500.0;
 // the blocks even when some are cut short, a few clicks do not move it, and
 // after a change of level it follows within 250 ms.
 constexpr int kLevelBlocks = 32;
-constexpr int kLevelRank = kLevelBlocks * 3 / 4;
 
 // The bytes of one packet: status, digits, checksum, LF, CR.
 std::optional<StackmatPacket> ParsePacket(const std::uint8_t* bytes, int count) {
@@ -108,6 +107,7 @@ struct StackmatDecoder::State {
 
     std::array<double, kLevelBlocks> blockPeaks{};
     int blockIndex = 0;
+    int blocksFilled = 0;
     int blockFill = 0;
     double blockPeak = 0;
     double threshold = 0;
@@ -174,10 +174,13 @@ void StackmatDecoder::State::endBlock() {
     blockPeaks[static_cast<std::size_t>(blockIndex)] = blockPeak;
     blockIndex = (blockIndex + 1) % kLevelBlocks;
     blockPeak = 0;
+    // Until the blocks are all filled, the ones there are decide.
+    blocksFilled = std::min(blocksFilled + 1, kLevelBlocks);
     std::array<double, kLevelBlocks> sorted = blockPeaks;
-    std::nth_element(sorted.begin(), sorted.begin() + kLevelRank, sorted.end());
+    const auto rank = sorted.begin() + blocksFilled * 3 / 4;
+    std::nth_element(sorted.begin(), rank, sorted.begin() + blocksFilled);
     // Half the typical edge: well clear of noise and of edges weakened by droop.
-    threshold = std::max(0.5 * sorted[kLevelRank], 1e-7 * window);
+    threshold = std::max(0.5 * *rank, 1e-7 * window);
     // Running sums drift with rounding; start them afresh now and then.
     newer = 0;
     older = 0;
