@@ -85,7 +85,8 @@ struct StackmatDecoder::State {
 
     explicit State(double rate)
         : sampleRate(rate),
-          bitSamples(rate / kBaud),
+          nominalBit(rate / kBaud),
+          bitSamples(nominalBit),
           window(std::max(2, static_cast<int>(std::lround(0.4 * rate / kBaud)))),
           blockLength(std::max(1, static_cast<int>(rate / 100.0))),
           history(2 * static_cast<std::size_t>(window), 0.0f) {
@@ -94,7 +95,9 @@ struct StackmatDecoder::State {
     }
 
     double sampleRate;
-    double bitSamples;
+    double nominalBit;
+    double bitSamples;  // follows the timer's clock
+    double lastStrongEdge = 0;
     int window;  // samples in each half of the edge detector
     int blockLength;
     std::int64_t seen = 0;
@@ -192,6 +195,18 @@ void StackmatDecoder::State::endBlock() {
 }
 
 void StackmatDecoder::State::edge(double at, int sign) {
+    // A cheap timer's clock may be several per cent off: the bit period
+    // follows the gaps of one or two bits between strong edges. Noise seldom
+    // gives two strong edges so close, and then at gaps spread evenly about
+    // the period, so it does not pull the period away.
+    if (edgePeak > 1.6 * threshold) {
+        const double gap = at - lastStrongEdge;
+        const double bits = std::round(gap / bitSamples);
+        if (bits == 1 || (bits == 2 && std::abs(gap / 2 - bitSamples) < 0.3 * bitSamples)) {
+            bitSamples = std::clamp(bitSamples + 0.03 * (gap / bits - bitSamples), 0.85 * nominalBit, 1.15 * nominalBit);
+        }
+        lastStrongEdge = at;
+    }
     for (Reader& reader : readers) {
         advance(reader, at);
         if (reader.inFrame) {
@@ -228,7 +243,8 @@ void StackmatDecoder::State::advance(Reader& reader, double horizon) {
             if (bit == 1) {
                 byteRead(reader, reader.value, centre + 0.5 * bitSamples);
             } else {
-                reader.count = 0;  // framing lost: what came before is no packet's start
+                // Framing lost: what came before is no packet's start.
+                reader.count = 0;
             }
         }
         ++reader.nextBit;
