@@ -87,8 +87,8 @@ struct StackmatDecoder::State {
         : sampleRate(rate),
           nominalBit(rate / kBaud),
           bitSamples(nominalBit),
-          window(std::max(2, static_cast<int>(std::lround(0.4 * rate / kBaud)))),
-          blockLength(std::max(1, static_cast<int>(rate / 100.0))),
+          window(std::clamp(static_cast<int>(std::lround(0.4 * rate / kBaud)), 2, 1 << 16)),
+          blockLength(std::clamp(static_cast<int>(rate / 100.0), 1, 1 << 24)),
           history(2 * static_cast<std::size_t>(window), 0.0f) {
         readers[0].idleLevel = -1;
         readers[1].idleLevel = 1;
@@ -288,12 +288,18 @@ void StackmatDecoder::State::offer(StackmatPacket packet) {
     out->push_back(packet);
 }
 
-StackmatDecoder::StackmatDecoder(double sampleRate) : state_(std::make_unique<State>(sampleRate)) {}
+StackmatDecoder::StackmatDecoder(double sampleRate)
+    : state_(std::make_unique<State>(std::isfinite(sampleRate) ? sampleRate : 0.0)) {}
 
 StackmatDecoder::~StackmatDecoder() = default;
 
 std::vector<StackmatPacket> StackmatDecoder::feed(std::span<const float> samples) {
     std::vector<StackmatPacket> packets;
+    // Below 8 kHz a bit is too few samples to read.
+    if (!(state_->sampleRate >= 8000.0)) {
+        state_->seen += static_cast<std::int64_t>(samples.size());
+        return packets;
+    }
     state_->out = &packets;
     for (const float x : samples) state_->sample(x);
     state_->out = nullptr;

@@ -165,17 +165,17 @@ TEST(StackmatDecoderTest, ReadsEveryGoodPacketAndNothingElse) {
     }
 }
 
-// What a timer may really do between two packets is all read: a stop sent
-// as 'I' with the figure, a solve begun and run while the cable was out, the
-// decoder started in the middle of a solve.
+// What a timer may really do between two packets is all read: the display
+// held at 9:59.999, a stop sent as 'I' with the figure, a solve begun and
+// run while the cable was out, the decoder started in the middle of a solve.
 TEST(StackmatDecoderTest, ReadsEveryLegitimateChange) {
     const struct {
         char status;
         int ms;
         double silentBefore = 0;
-    } steps[] = {{' ', 61234}, {' ', 61344}, {'I', 61400}, {'I', 61400}, {'I', 0},  {'A', 0},
-                 {' ', 0},     {' ', 110},   {' ', 1300, 1.0},          {' ', 1410}, {'S', 1450}, {'L', 1450},
-                 {'C', 1450},  {'A', 1450},  {' ', 60},                 {' ', 170}};
+    } steps[] = {{' ', 599890}, {' ', 599999}, {' ', 599999}, {'I', 599999}, {'I', 0},   {'A', 0},
+                 {' ', 0},      {' ', 110},    {' ', 1300, 1.0},            {' ', 1410}, {'S', 1450},
+                 {'L', 1450},   {'C', 1450},   {'A', 1450},                 {' ', 60},   {' ', 170}};
     StackmatSignal signal({.highpassHz = 10, .noiseSnrDb = 20});
     signal.packet({'I', 0, true, false, 5});  // the card opened in the middle of a packet
     std::vector<Sent> sent;
