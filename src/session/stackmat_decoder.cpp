@@ -21,9 +21,10 @@ constexpr double kClockSlack = 0.02;
 // a person longer than this.
 constexpr double kRestartMs = 500.0;
 // The edge threshold comes from the strongest edges in 10 ms blocks over the
-// last 320 ms, taking the block at three quarters up: packets fill over half
-// the blocks even when some are cut short, a few clicks do not move it, and
-// after a change of level it follows within 250 ms.
+// last 320 ms, taking the block at three quarters up: it stays an edge's
+// strength while packets fill over a quarter of the blocks (even when some
+// are cut short), a few clicks do not move it, and after a drop in level it
+// follows within 250 ms.
 constexpr int kLevelBlocks = 32;
 
 // The bytes of one packet: status, digits, checksum, LF, CR.
@@ -52,7 +53,8 @@ std::optional<StackmatPacket> ParsePacket(const std::uint8_t* bytes, int count) 
 
 // Whether a timer that showed `before` can show `after` this much later: a
 // running figure only grows, and by no more than the time passed; a held
-// figure stays; a reset, or a new solve begun since, is always possible.
+// figure stays; a reset is always possible, and so is a new solve begun
+// since (for a running timer, once there was time to stop and reset it).
 bool Follows(const StackmatPacket& before, const StackmatPacket& after, double sampleRate) {
     if (after.milliseconds == 0) return true;
     const double elapsedMs = static_cast<double>(after.endSample - before.endSample) * 1000.0 / sampleRate;
@@ -77,7 +79,7 @@ struct StackmatDecoder::State {
         int nextBit = 0;  // 0 start, 1..8 data, 9 stop
         unsigned value = 0;
         double frameStart = 0;
-        // The last bytes read, with where each began and ended.
+        // The last bytes read, with where each began.
         std::array<std::uint8_t, 10> bytes{};
         std::array<double, 10> starts{};
         int count = 0;
