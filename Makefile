@@ -35,6 +35,7 @@ test: deps
 
 bench: release
 	./$(RELEASE)/bench/core_bench
+	./$(RELEASE)/bench/stackmat_table
 	sh bench/measure-app ./$(RELEASE)/quorvanta-timer ./$(RELEASE)/bench/scramble_latency ./$(RELEASE)/bench/stop_error \
 		./$(RELEASE)/bench/stackmat_wav
 

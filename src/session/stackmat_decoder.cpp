@@ -21,11 +21,11 @@ constexpr double kClockSlack = 0.02;
 // a person longer than this.
 constexpr double kRestartMs = 500.0;
 // The edge threshold comes from the strongest edges in 10 ms blocks over the
-// last 320 ms, taking the block at three quarters up: packets fill over half
-// the blocks even when some are cut short, a few clicks do not move it, and
-// after a change of level it follows within 250 ms.
+// last 320 ms, taking the block at three quarters up: it stays an edge's
+// strength while packets fill over a quarter of the blocks (even when some
+// are cut short), a few clicks do not move it, and after a drop in level it
+// follows within 250 ms.
 constexpr int kLevelBlocks = 32;
-constexpr int kLevelRank = kLevelBlocks * 3 / 4;
 
 // The bytes of one packet: status, digits, checksum, LF, CR.
 std::optional<StackmatPacket> ParsePacket(const std::uint8_t* bytes, int count) {
@@ -53,7 +53,8 @@ std::optional<StackmatPacket> ParsePacket(const std::uint8_t* bytes, int count) 
 
 // Whether a timer that showed `before` can show `after` this much later: a
 // running figure only grows, and by no more than the time passed; a held
-// figure stays; a reset, or a new solve begun since, is always possible.
+// figure stays; a reset is always possible, and so is a new solve begun
+// since (for a running timer, once there was time to stop and reset it).
 bool Follows(const StackmatPacket& before, const StackmatPacket& after, double sampleRate) {
     if (after.milliseconds == 0) return true;
     const double elapsedMs = static_cast<double>(after.endSample - before.endSample) * 1000.0 / sampleRate;
@@ -78,7 +79,7 @@ struct StackmatDecoder::State {
         int nextBit = 0;  // 0 start, 1..8 data, 9 stop
         unsigned value = 0;
         double frameStart = 0;
-        // The last bytes read, with where each began and ended.
+        // The last bytes read, with where each began.
         std::array<std::uint8_t, 10> bytes{};
         std::array<double, 10> starts{};
         int count = 0;
@@ -86,16 +87,19 @@ struct StackmatDecoder::State {
 
     explicit State(double rate)
         : sampleRate(rate),
-          bitSamples(rate / kBaud),
-          window(std::max(2, static_cast<int>(std::lround(0.4 * rate / kBaud)))),
-          blockLength(std::max(1, static_cast<int>(rate / 100.0))),
+          nominalBit(rate / kBaud),
+          bitSamples(nominalBit),
+          window(std::clamp(static_cast<int>(std::lround(0.4 * rate / kBaud)), 2, 1 << 16)),
+          blockLength(std::clamp(static_cast<int>(rate / 100.0), 1, 1 << 24)),
           history(2 * static_cast<std::size_t>(window), 0.0f) {
         readers[0].idleLevel = -1;
         readers[1].idleLevel = 1;
     }
 
     double sampleRate;
-    double bitSamples;
+    double nominalBit;
+    double bitSamples;  // follows the timer's clock
+    double lastStrongEdge = 0;
     int window;  // samples in each half of the edge detector
     int blockLength;
     std::int64_t seen = 0;
@@ -108,6 +112,7 @@ struct StackmatDecoder::State {
 
     std::array<double, kLevelBlocks> blockPeaks{};
     int blockIndex = 0;
+    int blocksFilled = 0;
     int blockFill = 0;
     double blockPeak = 0;
     double threshold = 0;
@@ -174,10 +179,13 @@ void StackmatDecoder::State::endBlock() {
     blockPeaks[static_cast<std::size_t>(blockIndex)] = blockPeak;
     blockIndex = (blockIndex + 1) % kLevelBlocks;
     blockPeak = 0;
+    // Until the blocks are all filled, the ones there are decide.
+    blocksFilled = std::min(blocksFilled + 1, kLevelBlocks);
     std::array<double, kLevelBlocks> sorted = blockPeaks;
-    std::nth_element(sorted.begin(), sorted.begin() + kLevelRank, sorted.end());
+    const auto rank = sorted.begin() + blocksFilled * 3 / 4;
+    std::nth_element(sorted.begin(), rank, sorted.begin() + blocksFilled);
     // Half the typical edge: well clear of noise and of edges weakened by droop.
-    threshold = std::max(0.5 * sorted[kLevelRank], 1e-7 * window);
+    threshold = std::max(0.5 * *rank, 1e-7 * window);
     // Running sums drift with rounding; start them afresh now and then.
     newer = 0;
     older = 0;
@@ -189,6 +197,18 @@ void StackmatDecoder::State::endBlock() {
 }
 
 void StackmatDecoder::State::edge(double at, int sign) {
+    // A cheap timer's clock may be several per cent off: the bit period
+    // follows the gaps of one or two bits between strong edges. Noise seldom
+    // gives two strong edges so close, and then at gaps spread evenly about
+    // the period, so it does not pull the period away.
+    if (edgePeak > 1.6 * threshold) {
+        const double gap = at - lastStrongEdge;
+        const double bits = std::round(gap / bitSamples);
+        if (bits == 1 || (bits == 2 && std::abs(gap / 2 - bitSamples) < 0.3 * bitSamples)) {
+            bitSamples = std::clamp(bitSamples + 0.03 * (gap / bits - bitSamples), 0.85 * nominalBit, 1.15 * nominalBit);
+        }
+        lastStrongEdge = at;
+    }
     for (Reader& reader : readers) {
         advance(reader, at);
         if (reader.inFrame) {
@@ -225,7 +245,8 @@ void StackmatDecoder::State::advance(Reader& reader, double horizon) {
             if (bit == 1) {
                 byteRead(reader, reader.value, centre + 0.5 * bitSamples);
             } else {
-                reader.count = 0;  // framing lost: what came before is no packet's start
+                // Framing lost: what came before is no packet's start.
+                reader.count = 0;
             }
         }
         ++reader.nextBit;
@@ -269,12 +290,18 @@ void StackmatDecoder::State::offer(StackmatPacket packet) {
     out->push_back(packet);
 }
 
-StackmatDecoder::StackmatDecoder(double sampleRate) : state_(std::make_unique<State>(sampleRate)) {}
+StackmatDecoder::StackmatDecoder(double sampleRate)
+    : state_(std::make_unique<State>(std::isfinite(sampleRate) ? sampleRate : 0.0)) {}
 
 StackmatDecoder::~StackmatDecoder() = default;
 
 std::vector<StackmatPacket> StackmatDecoder::feed(std::span<const float> samples) {
     std::vector<StackmatPacket> packets;
+    // Below 8 kHz a bit is too few samples to read.
+    if (!(state_->sampleRate >= 8000.0)) {
+        state_->seen += static_cast<std::int64_t>(samples.size());
+        return packets;
+    }
     state_->out = &packets;
     for (const float x : samples) state_->sample(x);
     state_->out = nullptr;

@@ -12,6 +12,7 @@ namespace cubetimer {
 namespace {
 
 using stackmat_test::PacketShape;
+using stackmat_test::SecondsToFind;
 using stackmat_test::SignalShape;
 using stackmat_test::StackmatSignal;
 
@@ -162,6 +163,36 @@ TEST(StackmatDecoderTest, ReadsEveryGoodPacketAndNothingElse) {
         EXPECT_TRUE(ReadRight(sent, Decode(samples, row.shape.sampleRate), row.shape.sampleRate));
         EXPECT_EQ(ReadRight(sent, NaiveDecode(samples, row.shape.sampleRate), row.shape.sampleRate), !row.naiveFails);
     }
+}
+
+// What a timer may really do between two packets is all read: the display
+// held at 9:59.999, a stop sent as 'I' with the figure, a solve begun and
+// run while the cable was out, the decoder started in the middle of a solve.
+TEST(StackmatDecoderTest, ReadsEveryLegitimateChange) {
+    const struct {
+        char status;
+        int ms;
+        double silentBefore = 0;
+    } steps[] = {{' ', 599890}, {' ', 599999}, {' ', 599999}, {'I', 599999}, {'I', 0},   {'A', 0},
+                 {' ', 0},      {' ', 110},    {' ', 1300, 1.0},            {' ', 1410}, {'S', 1450},
+                 {'L', 1450},   {'C', 1450},   {'A', 1450},                 {' ', 60},   {' ', 170}};
+    StackmatSignal signal({.highpassHz = 10, .noiseSnrDb = 20});
+    signal.packet({'I', 0, true, false, 5});  // the card opened in the middle of a packet
+    std::vector<Sent> sent;
+    for (const auto& step : steps) {
+        signal.idle(step.silentBefore);
+        // The first packet after silence may go to finding the level again.
+        const bool first = sent.empty() || step.silentBefore > 0;
+        sent.push_back({signal.packet({step.status, step.ms}), first ? Want::either : Want::read});
+    }
+    EXPECT_TRUE(ReadRight(sent, Decode(signal.samples(), 48000), 48000));
+}
+
+// A timer plugged in quietly, and a signal grown 18 dB weaker (a cable
+// moved, the card's gain turned down).
+TEST(StackmatDecoderTest, FindsTheTimerSoon) {
+    EXPECT_LT(SecondsToFind(-200, -40), 0.5);
+    EXPECT_LT(SecondsToFind(-22, -40), 1.0);
 }
 
 }  // namespace

@@ -93,4 +93,18 @@ std::vector<float> StackmatSignal::samples() const {
     return samples;
 }
 
+double SecondsToFind(double levelBefore, double levelAfter) {
+    StackmatSignal signal({.levelDbfs = -40, .highpassHz = 10, .noiseSnrDb = 20, .humDb = -6});
+    signal.setLevel(levelBefore);
+    for (int i = 0; i < 20; ++i) signal.packet({'I', 0});
+    const std::int64_t change = signal.length();
+    signal.setLevel(levelAfter);
+    for (int i = 0; i < 40; ++i) signal.packet({'A', 0});
+    StackmatDecoder decoder(48000);
+    for (const auto& packet : decoder.feed(signal.samples())) {
+        if (packet.endSample > change) return static_cast<double>(packet.endSample - change) / 48000.0;
+    }
+    return 1e9;
+}
+
 }  // namespace cubetimer::stackmat_test

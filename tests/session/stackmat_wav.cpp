@@ -71,7 +71,11 @@ int main(int argc, char** argv) {
             return args[++i];
         };
         if (arg == "--rate") shape.sampleRate = Number(value(), arg);
-        else if (arg == "--digits") thousandths = Number(value(), arg) != 5;
+        else if (arg == "--digits") {
+            const double digits = Number(value(), arg);
+            if (digits != 5 && digits != 6) Fail("--digits is 5 or 6");
+            thousandths = digits == 6;
+        }
         else if (arg == "--inverted") shape.inverted = true;
         else if (arg == "--level") shape.levelDbfs = Number(value(), arg);
         else if (arg == "--highpass") shape.highpassHz = Number(value(), arg);
@@ -81,7 +85,10 @@ int main(int argc, char** argv) {
         else if (arg == "--stop-as-idle") stopAsIdle = true;
         else if (arg == "--seed") shape.seed = static_cast<unsigned>(Number(value(), arg));
         else if (arg == "--script") script = value();
-        else if (arg == "--help" || arg == "-h") Fail("help");
+        else if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
         else if (arg.starts_with("--") || !out.empty()) Fail("unknown argument " + arg);
         else out = arg;
     }
