@@ -35,7 +35,9 @@ test: deps
 
 bench: release
 	./$(RELEASE)/bench/core_bench
-	sh bench/measure-app ./$(RELEASE)/quorvanta-timer ./$(RELEASE)/bench/scramble_latency ./$(RELEASE)/bench/stop_error
+	./$(RELEASE)/bench/stackmat_table
+	sh bench/measure-app ./$(RELEASE)/quorvanta-timer ./$(RELEASE)/bench/scramble_latency ./$(RELEASE)/bench/stop_error \
+		./$(RELEASE)/bench/stackmat_wav
 
 fuzz: deps
 	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

@@ -469,6 +469,14 @@ Möchten Sie die Ergebnisse sehen?</translation>
         <source>Turn %1</source>
         <translation>%1 drehen</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Stackmat-Timer</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Timer zurückgesetzt: der Versuch wird nicht erfasst</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Möchten Sie die Ergebnisse sehen?</translation>
     <message>
         <source>Loading</source>
         <translation>Wird geladen</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Liest einen Stackmat-Timer am Standard-Toneingang</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat aus</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Liest einen Stackmat-Timer am Standard-Toneingang: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: kein Signal</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: Timer gefunden</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: Signal verloren, der Versuch läuft weiter</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: Signal verloren</translation>
     </message>
 </context>
 </TS>

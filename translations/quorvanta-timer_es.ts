@@ -469,6 +469,14 @@ Would you like to see results?</source>
         <source>Turn %1</source>
         <translation>Girar %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Usar Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Temporizador reiniciado: el intento no se registra</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Would you like to see results?</source>
     <message>
         <source>Loading</source>
         <translation>Cargando</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Lee un temporizador Stackmat en la entrada de sonido predeterminada</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat desactivado</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Lee un temporizador Stackmat en la entrada de sonido predeterminada: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: sin señal</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: temporizador encontrado</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: señal perdida, el intento continúa</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: señal perdida</translation>
     </message>
 </context>
 </TS>

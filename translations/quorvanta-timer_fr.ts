@@ -469,6 +469,14 @@ Voulez-vous voir les résultats&#x202f;?</translation>
         <source>Turn %1</source>
         <translation>Tourner %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Chronomètre remis à zéro : la résolution n&apos;est pas enregistrée</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Voulez-vous voir les résultats&#x202f;?</translation>
     <message>
         <source>Loading</source>
         <translation>Chargement</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Lit un chronomètre Stackmat sur l&apos;entrée son par défaut</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat désactivé</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Lit un chronomètre Stackmat sur l&apos;entrée son par défaut : %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat : aucun signal</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat : chronomètre trouvé</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat : signal perdu, la résolution continue</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat : signal perdu</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,14 @@ Czy chcesz zobaczyć wyniki?</translation>
         <source>Turn %1</source>
         <translation>Obróć %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Timer Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Timer wyzerowany: ułożenie nie zostanie zapisane</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Czy chcesz zobaczyć wyniki?</translation>
     <message>
         <source>Loading</source>
         <translation>Wczytywanie</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Odczytuje timer Stackmat z domyślnego wejścia dźwięku</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat wyłączony</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Odczytuje timer Stackmat z domyślnego wejścia dźwięku: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: brak sygnału</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: znaleziono timer</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: utracono sygnał, ułożenie trwa dalej</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: utracono sygnał</translation>
     </message>
 </context>
 </TS>

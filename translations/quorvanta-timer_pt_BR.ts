@@ -469,6 +469,14 @@ Deseja ver os resultados?</translation>
         <source>Turn %1</source>
         <translation>Girar %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Usar Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Cronômetro zerado: a resolução não é registrada</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Deseja ver os resultados?</translation>
     <message>
         <source>Loading</source>
         <translation>Carregando</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Lê um cronômetro Stackmat na entrada de som padrão</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat desligado</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Lê um cronômetro Stackmat na entrada de som padrão: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: sem sinal</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: cronômetro encontrado</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: sinal perdido, a resolução continua</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: sinal perdido</translation>
     </message>
 </context>
 </TS>

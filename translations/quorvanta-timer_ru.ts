@@ -469,6 +469,14 @@ Would you like to see results?</source>
         <source>Turn %1</source>
         <translation>Повернуть %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Таймер Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Таймер сброшен: сборка не записана</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Would you like to see results?</source>
     <message>
         <source>Loading</source>
         <translation>Загрузка</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Читает таймер Stackmat со звукового входа по умолчанию</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat выключен</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Читает таймер Stackmat со звукового входа по умолчанию: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: нет сигнала</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: таймер найден</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: сигнал потерян, сборка продолжается</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: сигнал потерян</translation>
     </message>
 </context>
 </TS>

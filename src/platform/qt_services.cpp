@@ -1,6 +1,7 @@
 #include "platform/qt_services.h"
 
 #include "platform/file_save.h"
+#include "platform/sound_input.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -80,6 +81,10 @@ std::string QtServices::timeOfDayText() {
 
 std::string QtServices::dateText() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::unique_ptr<Services::SoundInput> QtServices::openStackmatInput(SoundInputEvents events) {
+    return OpenSoundInput(std::move(events));
 }
 
 }  // namespace cubetimer

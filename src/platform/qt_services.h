@@ -31,6 +31,7 @@ public:
     char decimalMark() override;
     std::string timeOfDayText() override;
     std::string dateText() override;
+    std::unique_ptr<SoundInput> openStackmatInput(SoundInputEvents events) override;
 
 private:
     // What each desktop does its own way, in qt_services_<desktop>.cpp.

@@ -2,12 +2,16 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+
+#include "session/stackmat_decoder.h"
 
 namespace cubetimer {
 
 // Everything the windows need from the desktop: message boxes, file dialogs,
-// the clipboard, the beep, the clock, the locale and the browser. Windows take
+// the clipboard, the beep, the clock, the locale, the browser and the sound input. Windows take
 // it by reference, so tests can answer every question with a fake.
 class Services {
 public:
@@ -36,6 +40,21 @@ public:
     virtual char decimalMark() = 0;
     virtual std::string timeOfDayText() = 0;
     virtual std::string dateText() = 0;
+
+    // The desktop's default sound input, open while the handle lives.
+    class SoundInput {
+    public:
+        virtual ~SoundInput() = default;
+    };
+    struct SoundInputEvents {
+        // A Stackmat's packet, with when its end reached the input (steady clock).
+        std::function<void(const StackmatPacket&, std::chrono::steady_clock::time_point arrival)> packet;
+        // What the sound server calls the input, once it has said.
+        std::function<void(const std::string& description)> source;
+    };
+    // Reads a Stackmat on the input on a thread of its own; the events come
+    // on the caller's thread. Never waits for the sound server.
+    virtual std::unique_ptr<SoundInput> openStackmatInput(SoundInputEvents events) = 0;
 };
 
 }  // namespace cubetimer

@@ -39,6 +39,16 @@ public:
     // Any state -> Ready, as a session reset leaves it (a running solve is dropped).
     void reset();
 
+    // A Stackmat's running figure (seconds) that arrived at `at`: Ready or
+    // Countdown -> Timing; from then on the solve shows the timer's figure,
+    // advanced by the clock until the next one is due, never further.
+    Step timerRunning(double figure, Clock::time_point at);
+    // Timing -> Waiting with the timer's final figure as the solve's time.
+    double timerStopped(double figure);
+    // Timing -> Ready: the timer was reset mid-solve, nothing is measured.
+    void abandon();
+    bool followsTimer() const { return following_; }
+
     // Seconds since timing began (0 unless timing).
     double elapsed(Clock::time_point now) const;
     // What the time display shows in this state.
@@ -49,6 +59,12 @@ private:
     int countdown_ = 0;
     double pending_ = 0.0;
     Clock::time_point startInstant_{};
+    bool following_ = false;
+    double figure_ = 0.0;
+    Clock::time_point figureAt_{};
 };
+
+// A Stackmat sends its reading about every 110 ms.
+inline constexpr std::chrono::milliseconds kTimerPacketPeriod{110};
 
 }  // namespace cubetimer

@@ -55,6 +55,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
     buildControls();
     buildCubeRegion();
     announcer = new Announcer(lbltime);
+    buildStackmat();
     wire();
     showCubeRegion(true);
 
@@ -233,13 +234,7 @@ void MainWindow::cmdstart_Click(std::chrono::steady_clock::time_point at) {
             break;
         case SolveCycle::State::Timing:
             cycle_.stop(at);
-            Timer1.stop();
-            cmdstart->setText(tr("Save"));
-            lbltime->setText(Q(cycle_.display(at, mark_)));
-            // Read out once, the stopped time: not the 40 refreshes a second.
-            AnnounceNameChange(lbltime);
-            sentence = lbltime->text().toStdString();
-            setCorrectionsEnabled(true);
+            sentence = showStopped(at);
             break;
         case SolveCycle::State::Waiting:
             settle(Decision::Save);

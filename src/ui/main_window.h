@@ -13,6 +13,7 @@
 #include "session/key_gate.h"
 #include "session/session.h"
 #include "session/solve_cycle.h"
+#include "session/stackmat_link.h"
 #include "ui/form.h"
 
 class QCheckBox;
@@ -32,6 +33,7 @@ enum class Decision;
 class DetailsWindow;
 class NetView;
 class Services;
+class StackmatControl;
 class TileView;
 class TimeDisplay;
 
@@ -89,6 +91,12 @@ private:
     bool keyEvent(QWidget* receiver, QKeyEvent* key);
     void buildControls();
     void buildCubeRegion();
+    // The Stackmat's control, wired to the cycle and the announcer.
+    void buildStackmat();
+    // Shows what the timer did to the cycle, as the keys' Start and Stop would.
+    void followTimer(StackmatLink::Action action, std::chrono::steady_clock::time_point at);
+    // Shows the stopped solve waiting for its decision; returns what is said.
+    std::string showStopped(std::chrono::steady_clock::time_point at);
     // Text colours for the theme's palette; again when the theme changes.
     void pairColours();
     void wire();
@@ -137,6 +145,9 @@ private:
     QPushButton* cmdpenalty;
     QPushButton* cmddnf;
     QPushButton* cmddiscard;
+    QCheckBox* chkstackmat;
+    QLabel* lblstackmat;
+    StackmatControl* stackmat;
     QLabel* Label1;
     QSlider* Slider1;
     QLabel* lblcountdown;

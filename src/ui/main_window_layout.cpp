@@ -51,6 +51,11 @@ void MainWindow::buildControls() {
     cmdpenalty = Button(QStringLiteral("cmdpenalty"), tr("+2"), Frame2, form_.rect(2280, 360, 990, 420));
     cmddnf = Button(QStringLiteral("cmddnf"), tr("DNF"), Frame2, form_.rect(3360, 360, 990, 420));
     cmddiscard = Button(QStringLiteral("cmddiscard"), tr("Discard"), Frame2, form_.rect(2280, 870, 2070, 420));
+    chkstackmat = Captioned<QCheckBox>(QStringLiteral("chkstackmat"), tr("Stackmat timer"), Frame2,
+                                       form_.rect(2280, 1380, 2070, 330));
+    // Left of the time display, which stands clear of it in both widths.
+    lblstackmat = Label(QStringLiteral("lblstackmat"), QString(), surface, form_.rect(120, 240, 2250, 720));
+    lblstackmat->setWordWrap(true);
     setCorrectionsEnabled(false);
 
     Label1 = Label(QStringLiteral("Label1"), tr("Countdown (s)"), surface, form_.rect(120, 3780, 1500, 330));
@@ -64,6 +69,8 @@ void MainWindow::buildControls() {
     Slider1->setGeometry(form_.rect(1620, 3750, 2550, 390));
     Slider1->setAccessibleName(tr("Countdown (s)"));
     lblcountdown = Label(QStringLiteral("lblcountdown"), QStringLiteral("0"), surface, form_.rect(4260, 3780, 360, 330));
+    // Tab goes from Start to the countdown as ever, then to the Stackmat.
+    setTabOrder(Slider1, chkstackmat);
 
     frmsession = Make<QGroupBox>(QStringLiteral("frmsession"), surface);
     frmsession->setTitle(tr("Session"));

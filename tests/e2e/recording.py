@@ -16,10 +16,10 @@ BEEP_FRAMES = 10  # the beep lasts 150 ms
 
 
 class Recorder:
-    def __init__(self):
+    def __init__(self, source="quiet.monitor"):
         self.samples = array.array("h")
         self.anchor = None  # monotonic instant of sample 0: the least delayed chunk's
-        self.proc = subprocess.Popen(["parec", "-d", "quiet.monitor", "--raw", "--format=s16le",
+        self.proc = subprocess.Popen(["parec", "-d", source, "--raw", "--format=s16le",
                                       f"--rate={RATE}", "--channels=1", "--latency-msec=5"],
                                      stdout=subprocess.PIPE)
         self.thread = threading.Thread(target=self.read, daemon=True)

@@ -53,6 +53,15 @@ public:
     char decimalMark() override { return mark; }
     std::string timeOfDayText() override { return "11:08:23"; }
     std::string dateText() override { return "06/12/2026"; }
+    std::unique_ptr<SoundInput> openStackmatInput(SoundInputEvents events) override {
+        stackmat = std::move(events);
+        struct Open : SoundInput {
+            explicit Open(int& n) : count(n) { ++count; }
+            ~Open() override { --count; }
+            int& count;
+        };
+        return std::make_unique<Open>(inputsOpen);
+    }
 
     std::vector<std::string> messages;  // "Title: text"
     std::vector<Icon> icons;            // one per message
@@ -63,6 +72,8 @@ public:
     std::vector<std::string> urls;
     bool writeFails = false;
     int beeps = 0;
+    SoundInputEvents stackmat;  // the open input's, to play a timer's packets in
+    int inputsOpen = 0;
     char mark = '.';
     KeyStamps keyStamps;  // what the display server would have recorded
     std::chrono::steady_clock::time_point clock{std::chrono::hours(1000)};

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QPlainTextEdit>
@@ -200,6 +201,38 @@ TEST(SpeechTest, TheReportReadsLineByLineAndEditTimeNamesItsLists) {
         for (const auto& [label, relation] : box->relations(QAccessible::Label)) names << label->text(QAccessible::Name);
     }
     EXPECT_EQ(names, (QStringList{"Minutes", "Seconds", "Hundredths"}));
+}
+
+TEST(SpeechTest, AStackmatSolveByTheTimerSaidAndSavedByKey) {
+    Harness h;
+    Heard heard(h);
+    auto* box = h.find<QCheckBox>("chkstackmat");
+    EXPECT_TRUE(NameOf(box).contains("Stackmat"));
+    EXPECT_EQ(h.services.inputsOpen, 0);
+    QTest::keyClick(h.start(), Qt::Key_Tab);
+    QTest::keyClick(h.find("Slider1"), Qt::Key_Tab);
+    ASSERT_TRUE(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(h.services.inputsOpen, 1);
+    EXPECT_EQ(heard.take(), QStringList{"Stackmat: no signal"});
+    const auto play = [&](char status, int figure, std::chrono::milliseconds after) {
+        h.services.clock += after;
+        h.services.stackmat.packet({status, figure, true, 0}, h.services.clock);
+    };
+    play('I', 0, 0ms);
+    EXPECT_EQ(heard.take(), QStringList{"Stackmat: timer found"});
+    play(' ', 40, 110ms);
+    play(' ', 150, 110ms);
+    EXPECT_EQ(h.start()->text(), "Stop");
+    play('S', 12343, 12200ms);
+    EXPECT_EQ(h.start()->text() + h.text("lbltime"), "Save00:12.34");
+    EXPECT_EQ(heard.take(), QStringList{"00:12.34"});
+    play('I', 0, 110ms);  // reset before Save: the time still waits
+    h.press();
+    EXPECT_EQ(h.rows(), QStringList{"00:12.34"});
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(h.services.inputsOpen, 0);
 }
 
 }  // namespace

@@ -37,9 +37,11 @@ set_tests_properties(windows_exe_resources PROPERTIES SKIP_RETURN_CODE 77)
 
 # The released program under Wine and a private X server, each case in a
 # prefix of its own: installed by the installer, timed by keys, saving onto
-# a full disk, the countdown heard, removed by the uninstaller.
+# a full disk, the countdown heard, a Stackmat's solves heard on the default
+# input, removed by the uninstaller.
 set(CUBETIMER_SETUP ${CMAKE_BINARY_DIR}/${CUBETIMER_RELEASE_NAME}-setup.exe)
-foreach(part IN ITEMS session full_disk beeps)
-    add_test(NAME wine_e2e_${part} COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_e2e.sh ${CUBETIMER_SETUP} ${part})
+foreach(part IN ITEMS session full_disk beeps stackmat)
+    add_test(NAME wine_e2e_${part} COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_e2e.sh ${CUBETIMER_SETUP} ${part}
+                                           $<TARGET_FILE:stackmat_wav>)
     set_tests_properties(wine_e2e_${part} PROPERTIES TIMEOUT 400 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
 endforeach()

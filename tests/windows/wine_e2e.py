@@ -6,8 +6,10 @@ shows: a window by its title, or the main window's picture moving (the clock
 runs) or holding still (the program waits for a key). Keys go through the X
 server's test extension, so the server stamps them like a keyboard's; a
 solve's key-down interval is read from those stamps, as the main window
-receives the keys, so a stalled test process cannot skew it.
-Usage: wine_e2e.py session|full_disk|beeps|bench SHORTCUT
+receives the keys, so a stalled test process cannot skew it. The stackmat
+part turns the Stackmat input on by key and plays five timers' solves into
+the default input; the times recorded are the timers' figures.
+Usage: wine_e2e.py session|full_disk|beeps|bench|stackmat SHORTCUT
 """
 import array
 import hashlib
@@ -315,6 +317,53 @@ elif PART == "beeps":
         failures.append(f"expected three beeps in the sound server, heard {len(onsets)}")
     elif not all(0.7 <= b - a <= 1.3 for a, b in zip(onsets, onsets[1:])):
         failures.append("the beeps are not 1 s apart")
+elif PART == "stackmat":
+    def capture_streams():
+        return subprocess.run(["pactl", "list", "short", "source-outputs"], capture_output=True, text=True,
+                              check=True).stdout.strip().splitlines()
+
+    def solve(script, *options):
+        """Plays a timer's solve into the input; Enter saves it once it waits."""
+        path = f"{os.environ['WINE_E2E_WORK']}/solve.wav"
+        # The tool runs on the C++ runtime the program installed.
+        env = dict(os.environ, WINEPATH="C:\\Program Files\\Quorvanta Rubik's Timer")
+        subprocess.run(["wine", os.environ["WINE_E2E_STACKMAT_WAV"], "Z:" + path.replace("/", "\\"), "--script",
+                        script, *options], check=True, stdin=subprocess.DEVNULL, env=env)
+        shown = picture(main)
+        subprocess.run(["paplay", "-d", "stackmat", path], check=True, timeout=PATIENCE)
+        wait_for("the timer's stop to be shown", lambda: picture(main) != shown and still(main))
+        shown = picture(main)
+        tap("Return")
+        wait_for("the solve to be saved", lambda: picture(main) != shown)
+
+    if capture_streams():
+        failures.append("a capture stream is open before the Stackmat input is on")
+    focus(MAIN_TITLE)
+    for _ in range(3):
+        tap("Tab")  # from Start past the countdown slider and the Stackmat check box to "12 Solves"
+    tap("Down")  # "5 Solves"; the focus goes back to Start
+    wait_for("the program to wait for a key", lambda: still(main))
+    tap("Tab")
+    tap("Tab")
+    tap("space")  # the Stackmat input on; the focus goes back to Start
+    wait_for("one capture stream", lambda: len(capture_streams()) == 1)
+    solve("I0:0.5,A0:0.3,run:3.2,S3200:1.0,I0:0.3")
+    solve("I0:0.5,A0:0.3,run:5.432,S5432:1.0,I0:0.3", "--inverted")
+    solve("I0:0.5,run:4.56,S4560:1.0,I0:0.3", "--digits", "5", "--stop-as-idle")
+    solve("I0:0.5,C0:0.3,run:2.71,S2710:1.0,I0:0.3", "--level", "-35", "--highpass", "20", "--noise-snr", "30")
+    solve("I0:0.5,A0:0.3,run:7.777,S7777:1.0,I0:0.3")
+    wait_for('"The session has ended!"', lambda: window("Information"))
+    focus("Information")
+    tap("Return")  # Yes: see the results
+    focus("Session details")
+    tap("Tab")  # from the report to "Copy to clipboard"
+    tap("space")
+    report = wait_for("the report on the clipboard", lambda: (text := clipboard()).startswith("##--") and text)
+    rows = recorded_times(report)
+    print(f"recorded (ms): {rows}")
+    if rows != {1: 3200, 2: 5430, 3: 4560, 4: 2710, 5: 7780}:
+        failures.append("the recorded times are not the timers' figures")
+    close_details()
 
 close(main)
 for failure in failures:

@@ -2,8 +2,10 @@
 # The released program under Wine, as a Windows user gets it: a fresh prefix
 # and a private X server, the installer run silently, the installed program
 # started from its Start menu entry and driven by keys (wine_e2e.py), and
-# for the session part the silent uninstall after it.
+# for the session part the silent uninstall after it. The stackmat part
+# plays timers' signals (written by STACKMAT_WAV.EXE) into the default input.
 # Usage: wine_e2e.sh SETUP.EXE session|full_disk|beeps|bench
+#        wine_e2e.sh SETUP.EXE stackmat STACKMAT_WAV.EXE
 set -euo pipefail
 
 setup=$1 part=$2
@@ -19,6 +21,10 @@ done
 case "$part" in
     full_disk) [ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root to mount a small tmpfs as the full disk"; exit 77; } ;;
     beeps) sound_tools_or_skip ;;
+    stackmat)
+        sound_tools_or_skip
+        export WINE_E2E_STACKMAT_WAV=$3
+        ;;
 esac
 
 work=$(mktemp -d)
@@ -40,7 +46,18 @@ cleanup() {
 trap cleanup EXIT
 
 start_xvfb "$work/xvfb.log"
-[ "$part" != beeps ] || start_pulse "$work"
+case "$part" in
+    beeps) start_pulse "$work" ;;
+    stackmat)
+        # The timer's line is a null sink's monitor, the default input;
+        # the program's own sounds go to another sink.
+        start_pulse "$work"
+        pactl load-module module-null-sink sink_name=stackmat rate=48000 >/dev/null
+        pactl set-default-source stackmat.monitor
+        pactl set-default-sink quiet
+        export WINE_E2E_WORK="$work"
+        ;;
+esac
 make_prefix "$work/prefix"
 
 name="Quorvanta Rubik's Timer"
