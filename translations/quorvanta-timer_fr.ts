@@ -475,7 +475,7 @@ Voulez-vous voir les résultats&#x202f;?</translation>
     </message>
     <message>
         <source>Timer reset: the solve is not recorded</source>
-        <translation>Chronomètre remis à zéro : la résolution n&apos;est pas enregistrée</translation>
+        <translation>Chronomètre remis à zéro&#xa0;: la résolution n&apos;est pas enregistrée</translation>
     </message>
 </context>
 <context>
@@ -501,23 +501,23 @@ Voulez-vous voir les résultats&#x202f;?</translation>
     </message>
     <message>
         <source>Reads a Stackmat timer on the default sound input: %1</source>
-        <translation>Lit un chronomètre Stackmat sur l&apos;entrée son par défaut : %1</translation>
+        <translation>Lit un chronomètre Stackmat sur l&apos;entrée son par défaut&#xa0;: %1</translation>
     </message>
     <message>
         <source>Stackmat: no signal</source>
-        <translation>Stackmat : aucun signal</translation>
+        <translation>Stackmat&#xa0;: aucun signal</translation>
     </message>
     <message>
         <source>Stackmat: timer found</source>
-        <translation>Stackmat : chronomètre trouvé</translation>
+        <translation>Stackmat&#xa0;: chronomètre trouvé</translation>
     </message>
     <message>
         <source>Stackmat: signal lost, the solve goes on</source>
-        <translation>Stackmat : signal perdu, la résolution continue</translation>
+        <translation>Stackmat&#xa0;: signal perdu, la résolution continue</translation>
     </message>
     <message>
         <source>Stackmat: signal lost</source>
-        <translation>Stackmat : signal perdu</translation>
+        <translation>Stackmat&#xa0;: signal perdu</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,14 @@ Ingin melihat hasilnya?</translation>
         <source>Turn %1</source>
         <translation>Putar %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Pakai Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Timer direset: solve tidak dicatat</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Ingin melihat hasilnya?</translation>
     <message>
         <source>Loading</source>
         <translation>Memuat</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Membaca timer Stackmat dari masukan suara bawaan</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat mati</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Membaca timer Stackmat dari masukan suara bawaan: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: tidak ada sinyal</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: timer ditemukan</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: sinyal hilang, solve berlanjut</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: sinyal hilang</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,14 @@ Vuoi vedere i risultati?</translation>
         <source>Turn %1</source>
         <translation>Ruota %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Timer Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Timer azzerato: la risoluzione non viene registrata</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Vuoi vedere i risultati?</translation>
     <message>
         <source>Loading</source>
         <translation>Caricamento</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Legge un timer Stackmat dall&apos;ingresso audio predefinito</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat disattivato</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Legge un timer Stackmat dall&apos;ingresso audio predefinito: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: nessun segnale</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: timer trovato</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: segnale perso, la risoluzione continua</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: segnale perso</translation>
     </message>
 </context>
 </TS>

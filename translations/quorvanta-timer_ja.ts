@@ -469,6 +469,14 @@ Would you like to see results?</source>
         <source>Turn %1</source>
         <translation>%1 を回す</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Stackmat タイマー</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>タイマーがリセットされました: このソルブは記録されません</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Would you like to see results?</source>
     <message>
         <source>Loading</source>
         <translation>読み込み中</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>既定の音声入力から Stackmat タイマーを読み取ります</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat オフ</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>既定の音声入力から Stackmat タイマーを読み取ります: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: 信号なし</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: タイマーを検出</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: 信号が途切れました。ソルブは続行中です</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: 信号が途切れました</translation>
     </message>
 </context>
 </TS>

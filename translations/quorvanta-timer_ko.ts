@@ -469,6 +469,14 @@ Would you like to see results?</source>
         <source>Turn %1</source>
         <translation>%1 돌리기</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Stackmat 타이머</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>타이머 초기화: 이번 솔브는 기록되지 않습니다</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Would you like to see results?</source>
     <message>
         <source>Loading</source>
         <translation>불러오는 중</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>기본 소리 입력에서 Stackmat 타이머를 읽습니다</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat 꺼짐</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>기본 소리 입력에서 Stackmat 타이머를 읽습니다: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: 신호 없음</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: 타이머 찾음</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: 신호 끊김, 솔브는 계속됩니다</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: 신호 끊김</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,14 @@ Sonuçları görmek ister misiniz?</translation>
         <source>Turn %1</source>
         <translation>%1 döndür</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Stackmat kullan</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Zamanlayıcı sıfırlandı: çözüm kaydedilmedi</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Sonuçları görmek ister misiniz?</translation>
     <message>
         <source>Loading</source>
         <translation>Yükleniyor</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Varsayılan ses girişinden Stackmat zamanlayıcıyı okur</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat kapalı</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Varsayılan ses girişinden Stackmat zamanlayıcıyı okur: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: sinyal yok</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: zamanlayıcı bulundu</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: sinyal kayboldu, çözüm sürüyor</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: sinyal kayboldu</translation>
     </message>
 </context>
 </TS>

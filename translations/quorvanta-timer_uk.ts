@@ -469,6 +469,14 @@ Would you like to see results?</source>
         <source>Turn %1</source>
         <translation>Повернути %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Таймер Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Таймер скинуто: збирання не записано</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Would you like to see results?</source>
     <message>
         <source>Loading</source>
         <translation>Завантаження</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Читає таймер Stackmat зі звукового входу за замовчуванням</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat вимкнено</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Читає таймер Stackmat зі звукового входу за замовчуванням: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: немає сигналу</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: таймер знайдено</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: сигнал втрачено, збирання триває</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: сигнал втрачено</translation>
     </message>
 </context>
 </TS>

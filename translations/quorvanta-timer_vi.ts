@@ -469,6 +469,14 @@ Bạn có muốn xem kết quả không?</translation>
         <source>Turn %1</source>
         <translation>Xoay %1</translation>
     </message>
+    <message>
+        <source>Stackmat timer</source>
+        <translation>Dùng Stackmat</translation>
+    </message>
+    <message>
+        <source>Timer reset: the solve is not recorded</source>
+        <translation>Đồng hồ đã đặt lại: lần giải không được ghi</translation>
+    </message>
 </context>
 <context>
     <name>cubetimer::SplashWindow</name>
@@ -479,6 +487,37 @@ Bạn có muốn xem kết quả không?</translation>
     <message>
         <source>Loading</source>
         <translation>Đang tải</translation>
+    </message>
+</context>
+<context>
+    <name>cubetimer::StackmatControl</name>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input</source>
+        <translation>Đọc đồng hồ Stackmat từ đầu vào âm thanh mặc định</translation>
+    </message>
+    <message>
+        <source>Stackmat off</source>
+        <translation>Stackmat tắt</translation>
+    </message>
+    <message>
+        <source>Reads a Stackmat timer on the default sound input: %1</source>
+        <translation>Đọc đồng hồ Stackmat từ đầu vào âm thanh mặc định: %1</translation>
+    </message>
+    <message>
+        <source>Stackmat: no signal</source>
+        <translation>Stackmat: không có tín hiệu</translation>
+    </message>
+    <message>
+        <source>Stackmat: timer found</source>
+        <translation>Stackmat: đã tìm thấy đồng hồ</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost, the solve goes on</source>
+        <translation>Stackmat: mất tín hiệu, lần giải vẫn tiếp tục</translation>
+    </message>
+    <message>
+        <source>Stackmat: signal lost</source>
+        <translation>Stackmat: mất tín hiệu</translation>
     </message>
 </context>
 </TS>
