@@ -44,9 +44,11 @@ void SolveCycle::abortCountdown() {
 
 double SolveCycle::stop(Clock::time_point at) {
     if (state_ != State::Timing) return pending_;
+    // By the clock from the solve's start, also on a timer's solve: the key
+    // stops what the timer no longer reports.
+    following_ = false;
     pending_ = elapsed(at);
     state_ = State::Waiting;
-    following_ = false;
     return pending_;
 }
 
@@ -94,10 +96,13 @@ double SolveCycle::elapsed(Clock::time_point now) const {
     if (state_ != State::Timing) return 0.0;
     if (following_) {
         // The timer's display holds at its limit; otherwise the figure runs
-        // on until the next reading is due.
+        // on until the next reading is due. Once the timer has gone silent
+        // (its cable pulled, the input turned off), the clock takes over.
         if (figure_ >= kTimerLimit) return figure_;
-        const std::chrono::duration<double> since = std::min<Clock::duration>(now - figureAt_, kTimerPacketPeriod);
-        return figure_ + std::max(since.count(), 0.0);
+        if (now - figureAt_ <= kTimerSilentAfter) {
+            const std::chrono::duration<double> since = std::min<Clock::duration>(now - figureAt_, kTimerPacketPeriod);
+            return figure_ + std::max(since.count(), 0.0);
+        }
     }
     const std::chrono::duration<double> seconds = now - startInstant_;
     return seconds.count() < 0 ? 0.0 : seconds.count();

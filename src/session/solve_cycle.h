@@ -64,7 +64,9 @@ private:
     Clock::time_point figureAt_{};
 };
 
-// A Stackmat sends its reading about every 110 ms.
+// A Stackmat sends its reading about every 110 ms; a second without one and
+// its signal counts as lost.
 inline constexpr std::chrono::milliseconds kTimerPacketPeriod{110};
+inline constexpr std::chrono::seconds kTimerSilentAfter{1};
 
 }  // namespace cubetimer

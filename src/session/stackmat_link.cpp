@@ -9,7 +9,6 @@ using namespace std::chrono_literals;
 // How far a reading's arrival may stray from when the timer showed it: the
 // sound server's and the decoder's blocks.
 constexpr auto kSlack = 250ms;
-constexpr auto kLostAfter = 1s;
 // A run is joined at its beginning only: the first packets of a start.
 constexpr int kStartWithin = 1000;
 
@@ -74,7 +73,7 @@ StackmatLink::Result StackmatLink::packet(const StackmatPacket& packet, Clock::t
 
 StackmatLink::Result StackmatLink::tick(Clock::time_point now) {
     Result result;
-    if (signal_ == Signal::Found && now - lastPacket_ > kLostAfter) {
+    if (signal_ == Signal::Found && now - lastPacket_ > kTimerSilentAfter) {
         signal_ = Signal::Lost;
         result.signalChanged = true;
     }

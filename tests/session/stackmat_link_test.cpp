@@ -94,7 +94,12 @@ TEST(StackmatLinkTest, DisplayRunsOnNoFurtherThanTheNextPacket) {
     link.packet({' ', 40, true, 0}, t0);
     link.packet({' ', 150, true, 0}, t0 + 110ms);
     EXPECT_EQ(cycle.display(t0 + 160ms), "00:00.20");
-    EXPECT_EQ(cycle.display(t0 + 5s), "00:00.26");
+    EXPECT_EQ(cycle.display(t0 + 900ms), "00:00.26");
+    // Silent for over a second (the cable pulled): the clock takes over, and
+    // the key's Stop takes the solve's whole time, not the last figure.
+    EXPECT_EQ(cycle.display(t0 + 5s), "00:05.04");
+    SolveCycle stopped = cycle;
+    EXPECT_NEAR(stopped.stop(t0 + 5s), 5.04, 1e-9);
     link.packet({' ', 599990, true, 0}, t0 + 599950ms);
     EXPECT_EQ(cycle.display(t0 + 600500ms), "09:59.99");
 }
