@@ -14,6 +14,7 @@
 #include "session/session.h"
 #include "session/solve_cycle.h"
 #include "ui/form.h"
+#include "ui/form_zoom.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -114,7 +115,9 @@ private:
     void tileTurn(void (TileCube::*turn)(int), int index);
 
     Services& services_;
-    const Form form_;
+    Form form_;
+    // The window's central widget: the form zoomed to the window's size.
+    FormZoom* zoom_;
     std::function<double()> uniform01_;
     const char mark_;
     Session session_;
