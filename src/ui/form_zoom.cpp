@@ -1,10 +1,13 @@
 #include "ui/form_zoom.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QProxyStyle>
 #include <QShortcut>
+#include <QSlider>
 #include <QVariant>
 
 #include <algorithm>
@@ -40,12 +43,41 @@ QFont FormFont(QWidget* w, double zoom) {
     return font;
 }
 
+// The style's own parts of the controls (the marks of check boxes and
+// option buttons, the slider's groove and handle) zoomed with the form.
+class ZoomStyle : public QProxyStyle {
+public:
+    explicit ZoomStyle(const Form& form) : form_(form) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+            case PM_IndicatorWidth:
+            case PM_IndicatorHeight:
+            case PM_ExclusiveIndicatorWidth:
+            case PM_ExclusiveIndicatorHeight:
+            case PM_CheckBoxLabelSpacing:
+            case PM_RadioButtonLabelSpacing:
+            case PM_SliderThickness:
+            case PM_SliderLength:
+            case PM_SliderControlThickness:
+            case PM_SliderTickmarkOffset: return form_.zoomed(pixels);
+            default: return pixels;
+        }
+    }
+
+private:
+    const Form& form_;
+};
+
 }  // namespace
 
 FormZoom::FormZoom(QMainWindow& window, Form& form)
     : QObject(&window), window_(window), form_(form), client_(new QWidget(&window)), surface_(new QWidget(client_)) {
     window.setCentralWidget(client_);
     client_->installEventFilter(this);
+    style_ = new ZoomStyle(form);
+    style_->setParent(this);
     // F11 everywhere, and the desktop's own key where it has another. Full
     // screen and back keeps a maximized window maximized.
     QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::FullScreen);
@@ -99,6 +131,12 @@ void FormZoom::rezoom(QWidget* parent, double from, double to) {
                     item->setSizeHint(QSize(item->sizeHint().width(),
                                             static_cast<int>(std::floor(std::ceil(height / from - 1e-6) * to))));
             }
+        }
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QSlider*>(w)) {
+            if (w->style() != style_) w->setStyle(style_);
+            // The style's sizes are asked again.
+            w->updateGeometry();
+            w->update();
         }
         // A list or text box lays out its own insides.
         if (!qobject_cast<QAbstractScrollArea*>(w)) rezoom(w, from, to);

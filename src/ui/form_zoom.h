@@ -4,6 +4,7 @@
 #include <QSize>
 
 class QMainWindow;
+class QStyle;
 class QWidget;
 
 namespace cubetimer {
@@ -40,6 +41,7 @@ private:
     QWidget* client_;
     QWidget* surface_;
     QSize design_;
+    QStyle* style_;
 };
 
 }  // namespace cubetimer
