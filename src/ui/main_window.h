@@ -107,7 +107,8 @@ private:
     void readyForNextSolve();
     // Takes, shows and reads out the next scramble, after `lead` if any.
     void nextScramble(const std::string& lead = {});
-    // Widens the window to the cube region or narrows it to the controls.
+    // Widens the form to the cube region or narrows it to the controls: a
+    // normal window follows it, a maximized or full-screen one zooms it anew.
     void showCubeRegion(bool shown);
     void refreshResults();
     void showScramble(const std::string& text);
