@@ -39,7 +39,9 @@ set_tests_properties(windows_exe_resources PROPERTIES SKIP_RETURN_CODE 77)
 # prefix of its own: installed by the installer, timed by keys, saving onto
 # a full disk, the countdown heard, removed by the uninstaller.
 set(CUBETIMER_SETUP ${CMAKE_BINARY_DIR}/${CUBETIMER_RELEASE_NAME}-setup.exe)
-foreach(part IN ITEMS session full_disk beeps)
-    add_test(NAME wine_e2e_${part} COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_e2e.sh ${CUBETIMER_SETUP} ${part})
+# dpi144: the window at 144 dots per inch, and in full screen.
+foreach(part IN ITEMS session full_disk beeps dpi144)
+    add_test(NAME wine_e2e_${part} COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_e2e.sh ${CUBETIMER_SETUP} ${part}
+                                           ${CMAKE_BINARY_DIR}/wine-shots)
     set_tests_properties(wine_e2e_${part} PROPERTIES TIMEOUT 400 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
 endforeach()

@@ -3,7 +3,8 @@
 # and a private X server, the installer run silently, the installed program
 # started from its Start menu entry and driven by keys (wine_e2e.py), and
 # for the session part the silent uninstall after it.
-# Usage: wine_e2e.sh SETUP.EXE session|full_disk|beeps|bench
+# Usage: wine_e2e.sh SETUP.EXE session|full_disk|beeps|bench|dpiNNN [SHOTS]
+# (dpi144: at 144 dots per inch on a 2560 x 1600 screen; SHOTS keeps its screenshots)
 set -euo pipefail
 
 setup=$1 part=$2
@@ -19,6 +20,7 @@ done
 case "$part" in
     full_disk) [ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root to mount a small tmpfs as the full disk"; exit 77; } ;;
     beeps) sound_tools_or_skip ;;
+    dpi*) command -v import >/dev/null || { echo "SKIP: ImageMagick's import is not installed"; exit 77; } ;;
 esac
 
 work=$(mktemp -d)
@@ -39,9 +41,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_xvfb "$work/xvfb.log"
+case "$part" in
+    dpi*) start_xvfb "$work/xvfb.log" 2560x1600 ;;
+    *) start_xvfb "$work/xvfb.log" ;;
+esac
 [ "$part" != beeps ] || start_pulse "$work"
 make_prefix "$work/prefix"
+case "$part" in
+    dpi*)
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${part#dpi}" /f </dev/null >>"$work/prefix.log" 2>&1
+        export WINE_E2E_SHOTS="${3:-$work}"
+        mkdir -p "$WINE_E2E_SHOTS"
+        ;;
+esac
 
 name="Quorvanta Rubik's Timer"
 folder="$WINEPREFIX/drive_c/Program Files/$name"
