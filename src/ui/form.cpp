@@ -34,6 +34,13 @@ double FormScale(double generalFontPixels, double fixedFontPixels, double design
     return std::max(1.0, std::min(wanted, fits));
 }
 
+FormFit FitForm(QSize form, QSize window) {
+    const double zoom = std::max(1.0, std::min(double(window.width()) / form.width(), double(window.height()) / form.height()));
+    const QSize area(static_cast<int>(std::lround(form.width() * zoom)), static_cast<int>(std::lround(form.height() * zoom)));
+    // A window smaller than the form (before the window manager has sized it) shows its top left.
+    return {zoom, QRect(QPoint(std::max(0, (window.width() - area.width()) / 2), std::max(0, (window.height() - area.height()) / 2)), area)};
+}
+
 Form::Form(QSize clientTwips) {
     const double general = FontPixels(QApplication::font());
     const double fixed = FontPixels(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -45,7 +52,15 @@ Form::Form(QSize clientTwips) {
     scale_ = FormScale(general, fixed, width, height, available.width(), available.height());
 }
 
-int Form::px(int twips) const { return static_cast<int>(std::lround(twips * scale_ / kTwipsPerPixel)); }
+int Form::base(int twips) const { return static_cast<int>(std::lround(twips * scale_ / kTwipsPerPixel)); }
+
+int Form::zoomed(int pixels) const { return static_cast<int>(std::lround(pixels * zoom_)); }
+
+int Form::row(int twips) const { return static_cast<int>(std::floor(base(twips) * zoom_)); }
+
+QSize Form::unzoomed(QSize twips) const { return {base(twips.width()), base(twips.height())}; }
+
+int Form::px(int twips) const { return zoomed(base(twips)); }
 
 QRect Form::rect(int left, int top, int width, int height) const {
     // Edges are rounded, not sizes, so neighbours that touch in twips touch in pixels.
@@ -56,7 +71,8 @@ QRect Form::rect(int left, int top, int width, int height) const {
 QSize Form::size(int width, int height) const { return {px(width), px(height)}; }
 
 QSize Form::grown(QSize pixels) const {
-    return {static_cast<int>(std::lround(pixels.width() * scale_)), static_cast<int>(std::lround(pixels.height() * scale_))};
+    const double grown = scale_ * zoom_;
+    return {static_cast<int>(std::lround(pixels.width() * grown)), static_cast<int>(std::lround(pixels.height() * grown))};
 }
 
 void Form::fitFont(QWidget* window) const {
@@ -72,6 +88,20 @@ void Form::fitFont(QWidget* window) const {
 QFont Form::sized(QFont font, double designPoints) const {
     // Points grow with the form but not with the dpi, which grows them already.
     font.setPointSizeF(designPoints * scale_ * 96.0 / LogicalDpi());
+    return zoomedFont(font);
+}
+
+QFont Form::zoomedFont(QFont font) const {
+    if (zoom_ == 1.0) return font;
+    // Whole pixels, rounded down from those the font is drawn at with no zoom:
+    // a hinted caption then never widens faster than its place.
+    const double dpi = LogicalDpi();
+    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : std::round(font.pointSizeF() * dpi / 72.0);
+    const int zoomed = std::max(1, static_cast<int>(std::floor(pixels * zoom_)));
+    if (font.pixelSize() > 0)
+        font.setPixelSize(zoomed);
+    else
+        font.setPointSizeF(zoomed * 72.0 / dpi);
     return font;
 }
 

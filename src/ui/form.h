@@ -26,12 +26,31 @@ inline constexpr double kDesignFontPixels = 12.0;  // 9 pt at 96 dpi
 double FormScale(double generalFontPixels, double fixedFontPixels, double designWidth, double designHeight,
                  double availableWidth, double availableHeight);
 
+// The form zoomed into a window of `window` pixels: the largest factor (at
+// least 1) at which a form of `form` pixels fits whole, keeping its
+// proportions, and where the zoomed form stands, centred.
+struct FormFit {
+    double zoom;
+    QRect area;
+};
+FormFit FitForm(QSize form, QSize window);
+
+// A window larger than the form zooms it on top of the font's factor: every
+// size in pixels that Form gives is the form's at no zoom, times the zoom.
 class Form {
 public:
     // `clientTwips`: the window's client area at the default font.
     explicit Form(QSize clientTwips);
 
     double scale() const { return scale_; }
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom) { zoom_ = zoom; }
+    // Pixels at no zoom, zoomed: rounded for places, so that neighbours
+    // that touch still touch; `row` rounds down, so that list rows sized at
+    // the form's place still fit in the zoomed list.
+    int zoomed(int pixels) const;
+    int row(int twips) const;
+    QSize unzoomed(QSize twips) const;
     int px(int twips) const;
     QRect rect(int left, int top, int width, int height) const;
     QSize size(int width, int height) const;
@@ -43,10 +62,15 @@ public:
     void fitFont(QWidget* window) const;
     // `font` at the size that `designPoints` has at the default font.
     QFont sized(QFont font, double designPoints) const;
+    // `font`, as it is at no zoom, at the zoom.
+    QFont zoomedFont(QFont font) const;
 
 private:
     double scale_ = 1.0;
     double wanted_ = 1.0;
+    double zoom_ = 1.0;
+
+    int base(int twips) const;
 };
 
 }  // namespace cubetimer

@@ -51,7 +51,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvanta Rubik's Timer 3.0"));
     form_.fitFont(this);
-    setCentralWidget(new QWidget(this));
+    zoom_ = new FormZoom(*this, form_);
     buildControls();
     buildCubeRegion();
     announcer = new Announcer(lbltime);
@@ -63,7 +63,7 @@ MainWindow::MainWindow(Services& services, std::function<double()> uniform01, QW
     lbltime->setText(Q(ZeroDisplay(mark_)));
     for (int n = 1; n <= 12; ++n) {
         auto* item = new QListWidgetItem(QString::number(n), lstindex);
-        item->setSizeHint(QSize(0, form_.px(kListRowTwips)));
+        item->setSizeHint(QSize(0, form_.row(kListRowTwips)));
     }
     cmdstart->setFocus();
 }
@@ -296,7 +296,7 @@ void MainWindow::settle(Decision decision) {
             return;
         }
         auto* item = new QListWidgetItem(Q(session_.timeText(session_.count() - 1, mark_)), lsttime);
-        item->setSizeHint(QSize(0, form_.px(kListRowTwips)));
+        item->setSizeHint(QSize(0, form_.row(kListRowTwips)));
     }
     // Said with the next scramble, in one sentence: a second one could cut it off.
     decisionSentence_ = DecisionSentence(
@@ -457,7 +457,6 @@ void MainWindow::chkviewcube_Click() {
 
 void MainWindow::showCubeRegion(bool shown) {
     const int width = form_.px(shown ? kFullWidth : kNarrowWidth);
-    setFixedSize(width, form_.px(kWindowHeight));
     // The narrow window ends 5 px into the region: nothing of it may show
     // there, and hidden controls leave the Tab order too.
     for (QWidget* control : {static_cast<QWidget*>(opt3d), static_cast<QWidget*>(opt2d),
@@ -466,6 +465,7 @@ void MainWindow::showCubeRegion(bool shown) {
     picCube->setVisible(shown && opt3d->isChecked());
     netView->setVisible(shown && opt2d->isChecked());
     lbltime->move((width - lbltime->width()) / 2, lbltime->y());
+    zoom_->setForm(QSize(shown ? kFullWidth : kNarrowWidth, kWindowHeight));
 }
 
 std::string MainWindow::getscramble() {

@@ -15,6 +15,7 @@
 #include "session/solve_cycle.h"
 #include "session/stackmat_link.h"
 #include "ui/form.h"
+#include "ui/form_zoom.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -114,7 +115,8 @@ private:
     void readyForNextSolve();
     // Takes, shows and reads out the next scramble, after `lead` if any.
     void nextScramble(const std::string& lead = {});
-    // Widens the window to the cube region or narrows it to the controls.
+    // Widens the form to the cube region or narrows it to the controls: a
+    // normal window follows it, a maximized or full-screen one zooms it anew.
     void showCubeRegion(bool shown);
     void refreshResults();
     void showScramble(const std::string& text);
@@ -122,7 +124,9 @@ private:
     void tileTurn(void (TileCube::*turn)(int), int index);
 
     Services& services_;
-    const Form form_;
+    Form form_;
+    // The window's central widget: the form zoomed to the window's size.
+    FormZoom* zoom_;
     std::function<double()> uniform01_;
     const char mark_;
     Session session_;

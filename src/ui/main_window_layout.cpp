@@ -23,7 +23,7 @@
 namespace cubetimer {
 
 void MainWindow::buildControls() {
-    QWidget* surface = centralWidget();
+    QWidget* surface = zoom_->surface();
 
     // Centred across the window by showCubeRegion. No wider than the longest
     // time, since it is repainted 40 times a second, and clear of "3D Cube" at 9300.
@@ -158,7 +158,7 @@ void MainWindow::pairColours() {
 }
 
 void MainWindow::buildCubeRegion() {
-    QWidget* surface = centralWidget();
+    QWidget* surface = zoom_->surface();
     opt3d = Captioned<QRadioButton>(QStringLiteral("opt3d"), tr("3D Cube"), surface, form_.rect(9300, 540, 1500, 330));
     opt3d->setChecked(true);
     opt2d = Captioned<QRadioButton>(QStringLiteral("opt2d"), tr("2D Cube"), surface, form_.rect(10920, 540, 1500, 330));

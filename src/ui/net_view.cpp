@@ -28,9 +28,15 @@ NetView::NetView(const NetCube& net, double scale, QWidget* parent) : QWidget(pa
     resize(sizeHint());
 }
 
-QSize NetView::sizeHint() const { return {grown(306), grown(258)}; }
+QSize NetView::sizeHint() const {
+    return {static_cast<int>(std::lround(306 * scale_)), static_cast<int>(std::lround(258 * scale_))};
+}
 
-int NetView::grown(double pixels) const { return static_cast<int>(std::lround(pixels * scale_)); }
+int NetView::grown(double pixels) const {
+    const QSize hint = sizeHint();
+    const double zoom = std::min(double(width()) / hint.width(), double(height()) / hint.height());
+    return static_cast<int>(std::lround(pixels * scale_ * zoom));
+}
 
 QPoint NetView::squareAt(char face, int index) {
     // squares at a pitch of 24 px (borders overlap by one), faces at 76 px

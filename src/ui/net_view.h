@@ -7,7 +7,7 @@
 namespace cubetimer {
 
 // The flat net of 54 squares, painted from the net model it is given, grown
-// by the form's `scale`.
+// by the form's `scale`; resized (the form zoomed), it paints at its size.
 class NetView : public QWidget {
     Q_OBJECT
 public:
@@ -17,7 +17,7 @@ public:
     // Top-left corner of a square in the view, at 100% scale.
     static QPoint squareAt(char face, int index);
     static constexpr int kSquare = 25;
-    // A square with its border, at the view's scale.
+    // A square with its border, at the view's size.
     QRect square(char face, int index) const;
 
 protected:

@@ -7,7 +7,8 @@
 namespace cubetimer {
 
 // The three-dimensional tile picture of the tile cube, with room below it for
-// the arrows that turn its layers, grown by the form's `scale`.
+// the arrows that turn its layers, grown by the form's `scale`; resized
+// (the form zoomed), it paints at its size.
 class TileView : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    double paintScale() const;
+
     const TileCube& tiles_;
     double scale_;
 };

@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace cubetimer {
 
 TimeDisplay::TimeDisplay(QWidget* parent) : QWidget(parent) {
@@ -30,12 +32,23 @@ QRectF TimeDisplay::cell(int index, int length) const {
     return {left + advance * index, 0, advance, static_cast<qreal>(height())};
 }
 
-const QStaticText& TimeDisplay::glyph(QChar c) {
+const QPixmap& TimeDisplay::glyph(QChar c) {
+    const qreal ratio = devicePixelRatioF();
     auto it = glyphs_.find(c);
-    if (it == glyphs_.end()) {
-        it = glyphs_.insert(c, QStaticText(QString(c)));
-        it->setPerformanceHint(QStaticText::AggressiveCaching);
-        it->prepare(QTransform(), font());
+    // At the screen's own pixels (again on a screen of another ratio), as sharp as text drawn directly.
+    if (it == glyphs_.end() || it->devicePixelRatio() != ratio) {
+        const QFontMetricsF metrics(font());
+        const qreal advance = metrics.horizontalAdvance(QLatin1Char('0'));
+        QPixmap picture(QSizeF(std::ceil(advance) * ratio, std::ceil(metrics.height()) * ratio).toSize());
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        // Mid-cell: where the desktop's fixed font lacks the language's letters
+        // (Vietnamese), fontconfig gives a proportional one with narrow marks.
+        painter.drawText(QPointF((advance - metrics.horizontalAdvance(c)) / 2, metrics.ascent()), QString(c));
+        it = glyphs_.insert(c, picture);  // replaces one of another ratio
     }
     return *it;
 }
@@ -43,22 +56,17 @@ const QStaticText& TimeDisplay::glyph(QChar c) {
 void TimeDisplay::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetricsF metrics(font());
-    const qreal top = (height() - metrics.height()) / 2;
+    const int top = qRound((height() - QFontMetricsF(font()).height()) / 2);
     for (int i = 0; i < text_.size(); ++i) {
         const QRectF box = cell(i, text_.size());
-        if (!event->region().intersects(box.toAlignedRect())) continue;
-        // Mid-cell: where the desktop's fixed font lacks the language's letters
-        // (Vietnamese), fontconfig gives a proportional one with narrow marks.
-        const qreal left = box.left() + (box.width() - metrics.horizontalAdvance(text_[i])) / 2;
-        painter.drawStaticText(QPointF(left, top), glyph(text_[i]));
+        // Whole pixels, inside the cell's aligned rectangle that setText updates.
+        if (event->region().intersects(box.toAlignedRect()))
+            painter.drawPixmap(QPoint(static_cast<int>(std::floor(box.left())), top), glyph(text_[i]));
     }
 }
 
 void TimeDisplay::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) glyphs_.clear();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) glyphs_.clear();
     QWidget::changeEvent(event);
 }
 

@@ -2,10 +2,12 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 
 #include "cube/tile_picture.h"
 #include "fake_services.h"
+#include "ui/form.h"
 #include "ui/net_view.h"
 
 namespace cubetimer {
@@ -76,10 +78,21 @@ TEST(CubeViewTest, TheNarrowWindowKeepsTheTimeCentredAndNoEdgeOfTheCube) {
     for (int x = 613; x < 625; ++x)
         for (int y = 0; y < narrow.height(); ++y) marked += narrow.pixelColor(x, y) != ground;
     EXPECT_EQ(marked, 0);
+    EXPECT_EQ(h.window->minimumSize(), QSize(625, 490));
     h.click("chkviewcube");
     EXPECT_EQ(h.window->width(), 938);
+    EXPECT_EQ(h.window->minimumSize(), QSize(938, 490));
     EXPECT_TRUE(h.find("netview")->isVisible());
     EXPECT_TRUE(h.start()->hasFocus());
+    // A maximized window keeps its size: the form zooms to the new shape.
+    h.window->showMaximized();
+    QCoreApplication::processEvents();
+    const QSize maximized = h.window->size();
+    for (const int width : {625, 938}) {
+        h.click("chkviewcube");
+        EXPECT_EQ(h.window->size(), maximized);
+        EXPECT_EQ(h.find("Frame2")->width(), std::lround(300 * FitForm(QSize(width, 490), maximized).zoom)) << width;
+    }
 }
 
 TEST(CubeViewTest, ArrowsTurnOnlyTheTileCubeAndADoubleClickTurnsTwice) {

@@ -313,40 +313,73 @@ TEST(LookTest, TheWindowsSpeakTheUsersLanguage) {
     EXPECT_EQ(shown, buttons.at(language));
 }
 
-// The cube pictures and their arrows grow with the form, and every arrow keeps
-// its place beside the layer or face it turns: at the default font's place,
-// in the picture's own pixels, grown by the form's factor.
+// The form zooms uniformly into a larger window, centred; never below its own size.
+TEST(LookTest, TheFormZoomsToFitTheWindowCentred) {
+    struct Case {
+        QSize form, window;
+        double zoom;
+        QRect area;
+    };
+    const Case cases[] = {
+        {{938, 490}, {938, 490}, 1.0, {0, 0, 938, 490}},              // its own size
+        {{938, 490}, {1920, 1080}, 2.047, {0, 38, 1920, 1003}},       // wider than the form: by the width
+        {{625, 490}, {2560, 1600}, 3.265, {259, 0, 2041, 1600}},      // the narrow form, by the height
+        {{938, 490}, {1000, 2000}, 1.066, {0, 739, 1000, 522}},       // taller
+        {{938, 490}, {640, 480}, 1.0, {0, 0, 938, 490}},              // not yet sized by the window manager
+    };
+    for (const Case& c : cases) {
+        const FormFit fit = FitForm(c.form, c.window);
+        EXPECT_NEAR(fit.zoom, c.zoom, 0.001) << c.window.width() << "x" << c.window.height();
+        EXPECT_EQ(fit.area, c.area) << c.window.width() << "x" << c.window.height();
+    }
+}
+
+// The cube pictures and their arrows grow with the form, at the font's scale
+// and zoomed into a larger window, and every arrow keeps its place beside the
+// layer or face it turns: at the default font's place, in the picture's own
+// pixels, grown by the form's factor. The zoomed form stays whole.
 TEST(LookTest, TheCubePicturesGrowWithTheFormAndTheirArrowsStayBesideThem) {
     const double scale = Form(QSize(kFullWidth, kWindowHeight)).scale();
     Harness h;
-    QWidget* picture = h.find("picCube");
-    auto grown = [scale](QSize size) { return QSize(std::lround(size.width() * scale), std::lround(size.height() * scale)); };
-    // Rounded edges may stand a pixel either way; at the default font they stand where they stood.
-    const int slack = scale == 1.0 ? 0 : 2;
-    auto expectNear = [slack](QSize actual, QSize wanted, const char* what) {
-        EXPECT_TRUE(std::abs(actual.width() - wanted.width()) <= slack && std::abs(actual.height() - wanted.height()) <= slack)
-            << what << ": " << actual.width() << ", " << actual.height() << " for " << wanted.width() << ", " << wanted.height();
-    };
-    expectNear(picture->size(), grown(QSize(305, 346)), "picCube");
-    expectNear(h.find("netview")->size(), grown(QSize(306, 258)), "netview");
-    EXPECT_EQ(h.find("netview")->pos(), picture->pos());
+    const QSize own = h.window->size();
+    EXPECT_EQ(h.window->minimumSize(), own);
+    for (const QSize window : {own, QSize(1920, 1080), QSize(2560, 1600), QSize(own.width() + 40, 2000)}) {
+        h.window->resize(window);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(h.window->size(), window);
+        SCOPED_TRACE(std::to_string(window.width()) + "x" + std::to_string(window.height()));
+        const double grownBy = scale * FitForm(own, window).zoom;
+        ExpectWhole(h.window.get());
+        EXPECT_NEAR(h.find("lbltime")->height(), 64 * grownBy, 2.0);
+        QWidget* picture = h.find("picCube");
+        auto grown = [grownBy](QSize size) { return QSize(std::lround(size.width() * grownBy), std::lround(size.height() * grownBy)); };
+        // Rounded edges may stand a pixel either way; at the default font they stand where they stood.
+        const int slack = grownBy == 1.0 ? 0 : 2;
+        auto expectNear = [slack](QSize actual, QSize wanted, const char* what) {
+            EXPECT_TRUE(std::abs(actual.width() - wanted.width()) <= slack && std::abs(actual.height() - wanted.height()) <= slack)
+                << what << ": " << actual.width() << ", " << actual.height() << " for " << wanted.width() << ", " << wanted.height();
+        };
+        expectNear(picture->size(), grown(QSize(305, 346)), "picCube");
+        expectNear(h.find("netview")->size(), grown(QSize(306, 258)), "netview");
+        EXPECT_EQ(h.find("netview")->pos(), picture->pos());
 
-    // Top-left corners relative to the tile picture and sizes at the default font, in pixels.
-    struct Arrow {
-        const char* name;
-        int x, y, width, height;
-    };
-    const Arrow arrows[] = {
-        {"imgFront0", 24, 306, 19, 17}, {"imgFront1", 24, 326, 19, 17}, {"imgFront4", 174, 304, 19, 17},
-        {"imgFront5", 174, 324, 19, 17}, {"imgRight0", 230, 296, 19, 17}, {"imgRight1", 230, 316, 19, 17},
-        {"imgRight4", 282, 238, 19, 17}, {"imgRight5", 282, 258, 19, 17}, {"imgVert0", 258, 324, 21, 17},
-        {"imgVert1", 281, 324, 21, 17}, {"imgZ0", 256, -76, 21, 17},      {"imgZ1", 276, -76, 21, 17},
-    };
-    for (const Arrow& a : arrows) {
-        QWidget* arrow = h.find(a.name);
-        const QPoint place = arrow->mapTo(h.window.get(), QPoint(0, 0)) - picture->mapTo(h.window.get(), QPoint(0, 0));
-        expectNear(QSize(place.x(), place.y()), grown(QSize(a.x, a.y)), a.name);
-        expectNear(arrow->size(), grown(QSize(a.width, a.height)), a.name);
+        // Top-left corners relative to the tile picture and sizes at the default font, in pixels.
+        struct Arrow {
+            const char* name;
+            int x, y, width, height;
+        };
+        const Arrow arrows[] = {
+            {"imgFront0", 24, 306, 19, 17}, {"imgFront1", 24, 326, 19, 17}, {"imgFront4", 174, 304, 19, 17},
+            {"imgFront5", 174, 324, 19, 17}, {"imgRight0", 230, 296, 19, 17}, {"imgRight1", 230, 316, 19, 17},
+            {"imgRight4", 282, 238, 19, 17}, {"imgRight5", 282, 258, 19, 17}, {"imgVert0", 258, 324, 21, 17},
+            {"imgVert1", 281, 324, 21, 17}, {"imgZ0", 256, -76, 21, 17},      {"imgZ1", 276, -76, 21, 17},
+        };
+        for (const Arrow& a : arrows) {
+            QWidget* arrow = h.find(a.name);
+            const QPoint place = arrow->mapTo(h.window.get(), QPoint(0, 0)) - picture->mapTo(h.window.get(), QPoint(0, 0));
+            expectNear(QSize(place.x(), place.y()), grown(QSize(a.x, a.y)), a.name);
+            expectNear(arrow->size(), grown(QSize(a.width, a.height)), a.name);
+        }
     }
 }
 
@@ -373,42 +406,48 @@ std::vector<int> Runs(const QImage& image, QPoint from, QPoint to, const std::ve
 // pixels: every tile and square shows its colour at its grown place, and the
 // edges between them are sharp.
 TEST(LookTest, TheGrownCubePicturesArePaintedSharp) {
-    const double scale = Form(QSize(kFullWidth, kWindowHeight)).scale();
     Harness h;
-    const TileCube& cube = h.window->tiles();
-    auto at = [scale](double x, double y) { return QPoint(std::lround(x * scale), std::lround(y * scale)); };
-    const QImage tiles = h.find("picCube")->grab().toImage();
-    for (int n = 0; n < kTileCount; ++n) {
-        const Tile tile = TileAt(n);
-        const QPoint centre = at((tile.corners[0].x + tile.corners[2].x) / 2, (tile.corners[0].y + tile.corners[2].y) / 2);
-        EXPECT_EQ(tiles.pixelColor(centre), ToQ(TileRgb(tile.position, cube.at(tile.position, tile.facelet)))) << "tile " << n;
-    }
-    // Across the first two front tiles of the top row, and down the first two of the left column:
-    // body, tile, body, tile, with each tile 64 pixels wide at the default font.
-    auto front = [&](int facelet) { return ToQ(TileRgb(TileCube::F, cube.at(TileCube::F, facelet))); };
-    const QColor body = ToQ(kSilhouette);
-    for (const auto& [from, to, second] : {std::tuple{at(12, 116), at(152, 116), 1}, std::tuple{at(48, 81), at(48, 220), 3}}) {
-        const std::vector<int> runs = Runs(tiles, from, to, {body, front(0), front(second)});
-        ASSERT_EQ(runs.size(), 4u);
-        EXPECT_LE(std::abs(runs[1] - 64 * scale), 1.0);
-        EXPECT_LE(std::abs(runs[3] - 64 * scale), 1.0);
-    }
-
-    h.click("opt2d");
-    auto* net = h.find<NetView>("netview");
-    const QImage squares = net->grab().toImage();
-    auto square = [&](char face, int index) { return ToQ(NetRgb(h.window->net().colour(face, index))); };
-    for (char face : NetCube::kFaces)
-        for (int index = 0; index < 9; ++index) {
-            const QPoint corner = NetView::squareAt(face, index);
-            EXPECT_EQ(squares.pixelColor(at(corner.x() + 12.5, corner.y() + 12.5)), square(face, index)) << face << index;
+    const QSize own = h.window->size();
+    for (const QSize window : {own, QSize(1920, 1080)}) {
+        h.window->resize(window);
+        QCoreApplication::processEvents();
+        const double scale = Form(QSize(kFullWidth, kWindowHeight)).scale() * FitForm(own, window).zoom;
+        h.click("opt3d");
+        const TileCube& cube = h.window->tiles();
+        auto at = [scale](double x, double y) { return QPoint(std::lround(x * scale), std::lround(y * scale)); };
+        const QImage tiles = h.find("picCube")->grab().toImage();
+        for (int n = 0; n < kTileCount; ++n) {
+            const Tile tile = TileAt(n);
+            const QPoint centre = at((tile.corners[0].x + tile.corners[2].x) / 2, (tile.corners[0].y + tile.corners[2].y) / 2);
+            EXPECT_EQ(tiles.pixelColor(centre), ToQ(TileRgb(tile.position, cube.at(tile.position, tile.facelet)))) << "tile " << n;
         }
-    // Across U's top row: border, square, border, square, border, square, border.
-    const QPoint u = NetView::squareAt('U', 0);
-    const std::vector<int> runs = Runs(squares, at(u.x(), u.y() + 12.5), at(u.x() + 73, u.y() + 12.5),
-                                       {QColor(128, 128, 128), square('U', 0), square('U', 1), square('U', 2)});
-    ASSERT_EQ(runs.size(), 7u);
-    EXPECT_LE(std::abs(runs[1] - 23 * scale), 2.0);
+        // Across the first two front tiles of the top row, and down the first two of the left column:
+        // body, tile, body, tile, with each tile 64 pixels wide at the default font.
+        auto front = [&](int facelet) { return ToQ(TileRgb(TileCube::F, cube.at(TileCube::F, facelet))); };
+        const QColor body = ToQ(kSilhouette);
+        for (const auto& [from, to, second] : {std::tuple{at(12, 116), at(152, 116), 1}, std::tuple{at(48, 81), at(48, 220), 3}}) {
+            const std::vector<int> runs = Runs(tiles, from, to, {body, front(0), front(second)});
+            ASSERT_EQ(runs.size(), 4u);
+            EXPECT_LE(std::abs(runs[1] - 64 * scale), 1.0);
+            EXPECT_LE(std::abs(runs[3] - 64 * scale), 1.0);
+        }
+
+        h.click("opt2d");
+        auto* net = h.find<NetView>("netview");
+        const QImage squares = net->grab().toImage();
+        auto square = [&](char face, int index) { return ToQ(NetRgb(h.window->net().colour(face, index))); };
+        for (char face : NetCube::kFaces)
+            for (int index = 0; index < 9; ++index) {
+                const QPoint corner = NetView::squareAt(face, index);
+                EXPECT_EQ(squares.pixelColor(at(corner.x() + 12.5, corner.y() + 12.5)), square(face, index)) << face << index;
+            }
+        // Across U's top row: border, square, border, square, border, square, border.
+        const QPoint u = NetView::squareAt('U', 0);
+        const std::vector<int> runs = Runs(squares, at(u.x(), u.y() + 12.5), at(u.x() + 73, u.y() + 12.5),
+                                           {QColor(128, 128, 128), square('U', 0), square('U', 1), square('U', 2)});
+        ASSERT_EQ(runs.size(), 7u);
+        EXPECT_LE(std::abs(runs[1] - 23 * scale), 2.0);
+    }
 
     // The splash grows by its own form's factor, its cubes painted at that size.
     SplashWindow splash;

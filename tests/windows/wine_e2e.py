@@ -9,7 +9,7 @@ solve's key-down interval is read from those stamps, as the main window
 receives the keys, so a stalled test process cannot skew it. The stackmat
 part turns the Stackmat input on by key and plays five timers' solves into
 the default input; the times recorded are the timers' figures.
-Usage: wine_e2e.py session|full_disk|beeps|bench|stackmat SHORTCUT
+Usage: wine_e2e.py session|full_disk|beeps|bench|stackmat|dpiNNN SHORTCUT
 """
 import array
 import hashlib
@@ -53,9 +53,15 @@ def focus(title):
 
 
 def picture(wid):
+    """A digest of the window's pixels, of its part on the screen (a full-screen window stands over the edges)."""
     win = x.create_resource_object("window", wid)
     geometry = win.get_geometry()
-    data = win.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF).data
+    screen = x.screen()
+    origin = screen.root.translate_coords(win, 0, 0)
+    left, top = max(0, -origin.x), max(0, -origin.y)
+    width = min(geometry.width, screen.width_in_pixels - origin.x) - left
+    height = min(geometry.height, screen.height_in_pixels - origin.y) - top
+    data = win.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF).data
     return hashlib.sha1(data).digest()
 
 
@@ -364,6 +370,52 @@ elif PART == "stackmat":
     if rows != {1: 3200, 2: 5430, 3: 4560, 4: 2710, 5: 7780}:
         failures.append("the recorded times are not the timers' figures")
     close_details()
+elif PART.startswith("dpi"):
+    # The screen's dots per inch (the prefix's LogPixels): the window opens at
+    # the form's size times their scale, nothing cut off at its edges; F11
+    # zooms the form to the whole screen, a solve is timed there, and F11
+    # returns the window to its size. (Wine's thin captions defeat OCR; the
+    # edges tell a cut-off form: its lists and picture would run into them.)
+    ratio = int(PART[3:]) / 96
+
+    def size():
+        geometry = x.create_resource_object("window", main).get_geometry()
+        return geometry.width, geometry.height
+
+    def whole(name, frame):
+        """Whether the form's left, right and bottom edges, 6 px deep inside
+        the window's frame of `frame` px (the title bar above), are bare ground."""
+        subprocess.run(["import", "-window", str(main), f"{os.environ['WINE_E2E_SHOTS']}/{PART}-{name}.png"], check=True)
+        width, height = size()
+        # Read off the screen: a window over its edges cannot give its own pixels there.
+        root = x.screen().root
+        origin = root.translate_coords(x.create_resource_object("window", main), 0, 0)
+        bands = {"left": (frame, height // 2, 6, height // 2 - frame - 6),
+                 "right": (width - frame - 6, height // 2, 6, height // 2 - frame - 6),
+                 "bottom": (frame, height - frame - 6, width - 2 * frame, 6)}
+        colours = {}
+        for edge, (left, top, w, h) in bands.items():
+            data = root.get_image(origin.x + left, origin.y + top, w, h, X.ZPixmap, 0xFFFFFFFF).data
+            colours[edge] = {bytes(data[i:i + 3]) for i in range(0, len(data), 4)}
+        print(f"{name}: {width}x{height}, colours along the edges: {[len(c) for c in colours.values()]}")
+        return len(set.union(*colours.values())) == 1
+
+    opened = size()
+    # The window's own frame, which Wine draws, comes on top of the form.
+    if not (938 * ratio <= opened[0] <= 938 * ratio + 40 and 490 * ratio <= opened[1] <= 490 * ratio + 80):
+        failures.append(f"the window opened at {opened}, not the form's 938x490 times {ratio}")
+    if not whole("opened", (opened[0] - round(938 * ratio)) // 2):
+        failures.append("the form runs into the window's edges as it opened")
+    focus(MAIN_TITLE)
+    tap("F11")
+    screen = x.screen()
+    # Qt's full-screen window on Windows stands a pixel over the screen's edges.
+    wait_for("full screen", lambda: size() >= (screen.width_in_pixels, screen.height_in_pixels))
+    timed_solve(main, 0.5)
+    if not whole("full-screen", 2):
+        failures.append("the form runs into the screen's edges in full screen")
+    tap("F11")
+    wait_for("the window back at its size", lambda: size() == opened)
 
 close(main)
 for failure in failures:

@@ -6,6 +6,8 @@
 # plays timers' signals (written by STACKMAT_WAV.EXE) into the default input.
 # Usage: wine_e2e.sh SETUP.EXE session|full_disk|beeps|bench
 #        wine_e2e.sh SETUP.EXE stackmat STACKMAT_WAV.EXE
+#        wine_e2e.sh SETUP.EXE dpiNNN [SHOTS]
+# (dpi144: at 144 dots per inch on a 2560 x 1600 screen; SHOTS keeps its screenshots)
 set -euo pipefail
 
 setup=$1 part=$2
@@ -25,6 +27,7 @@ case "$part" in
         sound_tools_or_skip
         export WINE_E2E_STACKMAT_WAV=$3
         ;;
+    dpi*) command -v import >/dev/null || { echo "SKIP: ImageMagick's import is not installed"; exit 77; } ;;
 esac
 
 work=$(mktemp -d)
@@ -45,7 +48,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_xvfb "$work/xvfb.log"
+case "$part" in
+    dpi*) start_xvfb "$work/xvfb.log" 2560x1600 ;;
+    *) start_xvfb "$work/xvfb.log" ;;
+esac
 case "$part" in
     beeps) start_pulse "$work" ;;
     stackmat)
@@ -59,6 +65,13 @@ case "$part" in
         ;;
 esac
 make_prefix "$work/prefix"
+case "$part" in
+    dpi*)
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${part#dpi}" /f </dev/null >>"$work/prefix.log" 2>&1
+        export WINE_E2E_SHOTS="${3:-$work}"
+        mkdir -p "$WINE_E2E_SHOTS"
+        ;;
+esac
 
 name="Quorvanta Rubik's Timer"
 folder="$WINEPREFIX/drive_c/Program Files/$name"
