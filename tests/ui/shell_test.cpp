@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QFontInfo>
 #include <QFrame>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -9,6 +10,7 @@
 
 #include "fake_services.h"
 #include "ui/details_window.h"
+#include "ui/form.h"
 #include "ui/splash_window.h"
 
 namespace cubetimer {
@@ -37,6 +39,13 @@ TEST(ShellTest, SplashFillsInTenStepsThenHandsOverAfterAPause) {
     EXPECT_FALSE(splash.isVisible());
     EXPECT_TRUE(filling.isValid());
     EXPECT_EQ(pausing, filling);
+}
+
+// Times and report columns stay in line where the fixed-width face is missing,
+// as Courier New is from a fresh Wine prefix.
+TEST(ShellTest, FixedWidthTextsKeepAFixedWidthFaceWhereTheNamedOneIsMissing) {
+    for (const QFont& font : {FixedFont(), FixedWidth(QFont(QStringLiteral("No Such Face")))})
+        EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
 }
 
 // About closes by its "Ok" label, Enter or Escape, each giving the focus back
