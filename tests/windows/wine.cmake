@@ -37,9 +37,10 @@ set_tests_properties(windows_exe_resources PROPERTIES SKIP_RETURN_CODE 77)
 
 # The released program under Wine and a private X server, each case in a
 # prefix of its own: installed by the installer, timed by keys, saving onto
-# a full disk, the countdown heard, removed by the uninstaller.
+# a full disk, the countdown heard, removed by the uninstaller, and in other
+# languages.
 set(CUBETIMER_SETUP ${CMAKE_BINARY_DIR}/${CUBETIMER_RELEASE_NAME}-setup.exe)
-foreach(part IN ITEMS session full_disk beeps)
+foreach(part IN ITEMS session full_disk beeps languages)
     add_test(NAME wine_e2e_${part} COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_e2e.sh ${CUBETIMER_SETUP} ${part})
     set_tests_properties(wine_e2e_${part} PROPERTIES TIMEOUT 400 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
 endforeach()
