@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFrame>
 #include <QProgressBar>
@@ -6,6 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "fake_services.h"
@@ -44,6 +46,9 @@ TEST(ShellTest, SplashFillsInTenStepsThenHandsOverAfterAPause) {
 // Times and report columns stay in line where the fixed-width face is missing,
 // as Courier New is from a fresh Wine prefix.
 TEST(ShellTest, FixedWidthTextsKeepAFixedWidthFaceWhereTheNamedOneIsMissing) {
+    const QStringList families = QFontDatabase::families();
+    if (std::none_of(families.begin(), families.end(), [](const QString& f) { return QFontDatabase::isFixedPitch(f); }))
+        GTEST_SKIP() << "this platform plugin has no fixed-width face at all (offscreen on Windows)";
     for (const QFont& font : {FixedFont(), FixedWidth(QFont(QStringLiteral("No Such Face")))})
         EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
 }
