@@ -51,12 +51,15 @@ package: deps
 	cmake --build $(PACKAGE) --target package
 
 # Qt for Windows is built once per machine (scripts/windows-qt prints where);
-# its toolchain file brings in ours and finds Qt under the find-root rules.
+# its toolchain file finds Qt under the find-root rules and brings in ours,
+# named here: the one it names itself is in whichever clone built Qt, which
+# may be gone.
 windows:
 	sh scripts/install-deps windows
 	qt=$$(sh scripts/windows-qt | tail -n 1) && \
-	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUBETIMER_WERROR=ON \
-		-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake
+	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUBETIMER_WERROR=ON -DCUBETIMER_WINDOWS=ON \
+		-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WINDOWS) --target windows_release
 
 test-windows: windows

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include <chrono>
 #include <memory>
@@ -6,9 +7,20 @@
 #include "platform/qt_services.h"
 #include "scramble/random_source.h"
 #include "ui/main_window.h"
-#include "ui/tile_painter.h"
 #include "ui/splash_window.h"
 #include "ui/translations.h"
+
+namespace {
+
+// The one picture of the program, as on its desktop entry, exe, shortcut and
+// installer, drawn from its SVG at build time.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 256}) icon.addFile(QStringLiteral(":/icon/%1.png").arg(size));
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // Qt's own event dispatcher wakes less often than the GLib one, which
@@ -17,7 +29,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvanta-timer"));
     QApplication::setDesktopFileName(QStringLiteral("example.quorvanta.RubiksTimer"));
-    QApplication::setWindowIcon(cubetimer::ProgramIcon());
+    QApplication::setWindowIcon(ProgramIcon());
     cubetimer::InstallTranslations(app);
 
     cubetimer::QtServices services;

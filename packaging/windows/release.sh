@@ -35,7 +35,7 @@ tr '/' '\\' < "$OUT/installer-files.txt" | sed 's|.*|Delete "$INSTDIR\\&"|' > "$
 (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | tr '/' '\\' \
     | sed 's|.*|RMDir "$INSTDIR\\&"|' >> "$OUT/uninstall-files.nsh"
 
-"$MAKENSIS" -V2 -NOCD \
+"$MAKENSIS" -V2 -NOCD -INPUTCHARSET UTF8 \
     "-DNAME=$DISPLAY_NAME" "-DVERSION=$VERSION" "-DPUBLISHER=$PUBLISHER" "-DICON=$ICON" \
     "-DSTAGE=$stage" "-DUNINSTALL_FILES=$OUT/uninstall-files.nsh" "-DOUTFILE=$OUT/$NAME-setup.exe" \
     "$SOURCE/packaging/windows/installer.nsi"

@@ -6,20 +6,10 @@ set(CUBETIMER_DISPLAY_NAME "Quorvanta Rubik's Timer")
 set(CUBETIMER_PUBLISHER Quorvanta)
 set_target_properties(quorvanta-timer PROPERTIES WIN32_EXECUTABLE TRUE)
 
-# The icon is drawn from the same picture as the Linux one, at the sizes
-# Explorer, the taskbar and the Start menu ask for.
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+# The exe's icon: the program's picture at every size but the window's own.
 find_program(ICOTOOL icotool REQUIRED)
 set(CUBETIMER_ICON ${CMAKE_CURRENT_BINARY_DIR}/quorvanta-timer.ico)
-set(icon_pngs)
-foreach(size IN ITEMS 16 24 32 48 64 256)
-    set(png ${CMAKE_CURRENT_BINARY_DIR}/icon/${size}.png)
-    add_custom_command(OUTPUT ${png}
-                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icon
-                       COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${CUBETIMER_ASSETS}/quorvanta-timer.svg
-                       DEPENDS ${CUBETIMER_ASSETS}/quorvanta-timer.svg VERBATIM)
-    list(APPEND icon_pngs ${png})
-endforeach()
+set(icon_pngs ${CUBETIMER_ICON_PNGS})
 # The 256-pixel picture stays a PNG inside the icon, as Windows expects.
 list(POP_BACK icon_pngs large_png)
 add_custom_command(OUTPUT ${CUBETIMER_ICON}

@@ -7,9 +7,11 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace cubetimer {
@@ -40,13 +42,21 @@ Services::Answer QtServices::message(const std::string& text, const std::string&
 }
 
 std::string QtServices::openFileName(const std::string& title, const std::string& filter) {
-    QFileDialog dialog(QApplication::activeWindow(), Q(title), QString(), Q(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // A typed name that does not exist comes back, so that it is refused in
-    // the program's own words ("File not accessible!"), not the dialog's.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front().toStdString();
+    return chooseFile(false, title, filter);
+}
+
+std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {
+    return chooseFile(true, title, filter);
+}
+
+std::string QtServices::chooseFile(bool save, const std::string& title, const std::string& filter) {
+    // The first file of a run is looked for in Documents, never in the
+    // program's own folder (the Start menu entry starts it in Program Files,
+    // where a user cannot write); a later one where the last was.
+    if (folder_.isEmpty()) folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = fileDialog(save, Q(title), Q(filter), QDir::toNativeSeparators(folder_));
+    if (!path.isEmpty()) folder_ = QFileInfo(path).absolutePath();
+    return path.toStdString();
 }
 
 bool QtServices::writeTextFile(const std::string& path, const std::string& text) {

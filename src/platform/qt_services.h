@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QString>
+
 #include "platform/beep_worker.h"
 #include "platform/services.h"
 
@@ -36,8 +38,16 @@ public:
 private:
     // What each desktop does its own way, in qt_services_<desktop>.cpp.
     struct Native;
+    // The desktop's own file dialog, to open or to save, in `folder`: the
+    // chosen path as typed, or empty. It neither asks about replacing a file
+    // nor adds a suffix, and keeps nothing in the user's settings.
+    static QString fileDialog(bool save, const QString& title, const QString& filter, const QString& folder);
+    std::string chooseFile(bool save, const std::string& title, const std::string& filter);
+
     BeepWorker beeper_;
     std::unique_ptr<Native> native_;
+    // Where the last file chosen in this run is; empty before the first.
+    QString folder_;
 };
 
 }  // namespace cubetimer

@@ -5,8 +5,32 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace cubetimer {
+
+namespace {
+
+// Qt's file dialog keeps its folders, sidebar and view in the user's settings
+// (~/.config/QtProject.conf) as it closes, and starts from them. This program
+// keeps nothing there: while its dialog is open, those settings go to a
+// folder of its own, removed afterwards.
+class DialogSettingsAside {
+public:
+    DialogSettingsAside() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch_.path()); }
+    ~DialogSettingsAside() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder_); }
+    DialogSettingsAside(const DialogSettingsAside&) = delete;
+    DialogSettingsAside& operator=(const DialogSettingsAside&) = delete;
+
+private:
+    // Where they go otherwise; naming it writes nothing.
+    QString userFolder_ = QFileInfo(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()).absolutePath();
+    QTemporaryDir scratch_;
+};
+
+}  // namespace
 
 // On X, the server's stamps kept as its events arrive; nothing elsewhere.
 struct QtServices::Native : XcbKeyStamps {};
@@ -22,12 +46,16 @@ QtServices::QtServices() : beeper_(std::make_unique<CanberraPlayer>(), [] { QApp
 // The filter takes itself off the application as it goes.
 QtServices::~QtServices() = default;
 
-std::string QtServices::saveFileName(const std::string& title, const std::string& filter) {
-    // The name gets ".txt" appended whatever is typed, so the dialog must not
-    // ask about replacing the typed name.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title), QString(),
-                                        QString::fromStdString(filter), nullptr, QFileDialog::DontConfirmOverwrite)
-        .toStdString();
+QString QtServices::fileDialog(bool save, const QString& title, const QString& filter, const QString& folder) {
+    const DialogSettingsAside aside;
+    QFileDialog dialog(QApplication::activeWindow(), title, folder, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // A typed name that does not exist comes back, so that it is refused in
+    // the program's own words ("File not accessible!"), not the dialog's.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
 }
 
 // X and Wayland stamp keys with the monotonic clock; a key handed on by a

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QScreen>
 #include <QWidget>
 
@@ -43,7 +44,7 @@ FormFit FitForm(QSize form, QSize window) {
 
 Form::Form(QSize clientTwips) {
     const double general = FontPixels(QApplication::font());
-    const double fixed = FontPixels(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const double fixed = FontPixels(FixedFont());
     const double width = clientTwips.width() / kTwipsPerPixel, height = clientTwips.height() / kTwipsPerPixel;
     constexpr double unbounded = 1e9;
     wanted_ = FormScale(general, fixed, width, height, unbounded, unbounded);
@@ -104,5 +105,21 @@ QFont Form::zoomedFont(QFont font) const {
         font.setPointSizeF(zoomed * 72.0 / dpi);
     return font;
 }
+
+QFont FixedWidth(QFont font) {
+    font.setFixedPitch(true);
+    if (QFontInfo(font).fixedPitch()) return font;
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
+        // Faces named with "@" are the vertical forms of East Asian ones.
+        if (!family.startsWith(QLatin1Char('@')) && QFontDatabase::isFixedPitch(family) &&
+            QFontDatabase::isSmoothlyScalable(family)) {
+            font.setFamilies({family});
+            return font;
+        }
+    }
+    return font;
+}
+
+QFont FixedFont() { return FixedWidth(QFontDatabase::systemFont(QFontDatabase::FixedFont)); }
 
 }  // namespace cubetimer

@@ -73,4 +73,11 @@ private:
     int base(int twips) const;
 };
 
+// `font` where its face has fixed-width letters; where that face is missing
+// (Qt then takes the general one), the same font in a fixed-width face the
+// system has, so that times and report columns stay in line.
+QFont FixedWidth(QFont font);
+// The system's fixed-width font, so kept.
+QFont FixedFont();
+
 }  // namespace cubetimer

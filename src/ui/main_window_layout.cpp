@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -29,14 +28,14 @@ void MainWindow::buildControls() {
     // time, since it is repainted 40 times a second, and clear of "3D Cube" at 9300.
     lbltime = Make<TimeDisplay>(QStringLiteral("lbltime"), surface);
     lbltime->setGeometry(form_.rect(2430, 60, 4500, 960));
-    QFont timeFont = form_.sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), 36);
+    QFont timeFont = form_.sized(FixedFont(), 36);
     timeFont.setBold(true);
     lbltime->setFont(timeFont);
 
     lblscramble = Label(QStringLiteral("lblscramble"), QString(), surface, form_.rect(300, 1080, 8655, 675));
     lblscramble->setWordWrap(true);
     lblscramble->setAlignment(Qt::AlignCenter);
-    QFont scrambleFont = form_.sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), 12);
+    QFont scrambleFont = form_.sized(FixedFont(), 12);
     scrambleFont.setBold(true);
     lblscramble->setFont(scrambleFont);
     lblscramble->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -88,7 +87,7 @@ void MainWindow::buildControls() {
 
     // The solve numbers stand beside the times, row for row; the height holds
     // twelve whole rows and the frame, which does not grow with the font.
-    const QFont listFont = form_.sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), 9);
+    const QFont listFont = form_.sized(FixedFont(), 9);
     const int listHeight = 12 * form_.px(kListRowTwips) + 4;
     lstindex = Make<QListWidget>(QStringLiteral("lstindex"), surface);
     lsttime = Make<QListWidget>(QStringLiteral("lsttime"), surface);

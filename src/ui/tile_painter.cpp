@@ -1,14 +1,11 @@
 #include "ui/tile_painter.h"
 
 #include <QColor>
-#include <QIcon>
-#include <QPixmap>
 #include <QPainter>
 #include <QPolygonF>
 
 #include <cmath>
 
-#include "cube/apply.h"
 #include "cube/tile_picture.h"
 
 namespace cubetimer {
@@ -38,23 +35,6 @@ void PaintTileCube(QPainter& painter, const TileCube& tiles, double scale) {
         painter.drawPolygon(ToPolygon(tile.corners, scale));
     }
     painter.restore();
-}
-
-QIcon ProgramIcon() {
-    NetCube net;
-    TileCube tiles;
-    ResetForScramble(net, tiles);
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.scale(size / 310.0, size / 310.0);
-        PaintTileCube(painter, tiles);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
 }
 
 }  // namespace cubetimer

@@ -1,6 +1,5 @@
 #include "ui/widgets.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,7 +22,7 @@ QPlainTextEdit* TextBox(QWidget* parent, QRect geometry, const Form& form) {
     // A caret, so the arrow keys read the text line by line.
     box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setFont(form.sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), 9));
+    box->setFont(form.sized(FixedFont(), 9));
     box->setGeometry(geometry);
     return box;
 }

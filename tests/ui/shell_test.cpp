@@ -1,14 +1,18 @@
 #include <QDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "fake_services.h"
 #include "ui/details_window.h"
+#include "ui/form.h"
 #include "ui/splash_window.h"
 
 namespace cubetimer {
@@ -37,6 +41,16 @@ TEST(ShellTest, SplashFillsInTenStepsThenHandsOverAfterAPause) {
     EXPECT_FALSE(splash.isVisible());
     EXPECT_TRUE(filling.isValid());
     EXPECT_EQ(pausing, filling);
+}
+
+// Times and report columns stay in line where the fixed-width face is missing,
+// as Courier New is from a fresh Wine prefix.
+TEST(ShellTest, FixedWidthTextsKeepAFixedWidthFaceWhereTheNamedOneIsMissing) {
+    const QStringList families = QFontDatabase::families();
+    if (std::none_of(families.begin(), families.end(), [](const QString& f) { return QFontDatabase::isFixedPitch(f); }))
+        GTEST_SKIP() << "this platform plugin has no fixed-width face at all (offscreen on Windows)";
+    for (const QFont& font : {FixedFont(), FixedWidth(QFont(QStringLiteral("No Such Face")))})
+        EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
 }
 
 // About closes by its "Ok" label, Enter or Escape, each giving the focus back

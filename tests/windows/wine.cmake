@@ -38,13 +38,13 @@ set_tests_properties(windows_exe_resources PROPERTIES SKIP_RETURN_CODE 77)
 # The released program under Wine and a private X server, each case in a
 # prefix of its own: installed by the installer, timed by keys, saving onto
 # a full disk, the countdown heard, a Stackmat's solves heard on the default
-# input, removed by the uninstaller.
+# input, removed by the uninstaller, and in other languages.
 set(CUBETIMER_SETUP ${CMAKE_BINARY_DIR}/${CUBETIMER_RELEASE_NAME}-setup.exe)
 # A part's own argument: the tool that writes the timers' signals, or where
 # dpi144 (the window at 144 dots per inch, and in full screen) keeps its shots.
 set(wine_e2e_stackmat $<TARGET_FILE:stackmat_wav>)
 set(wine_e2e_dpi144 ${CMAKE_BINARY_DIR}/wine-shots)
-foreach(part IN ITEMS session full_disk beeps stackmat dpi144)
+foreach(part IN ITEMS session full_disk beeps stackmat dpi144 languages)
     add_test(NAME wine_e2e_${part} COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_e2e.sh ${CUBETIMER_SETUP} ${part}
                                            ${wine_e2e_${part}})
     set_tests_properties(wine_e2e_${part} PROPERTIES TIMEOUT 400 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)

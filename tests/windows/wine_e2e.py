@@ -9,11 +9,12 @@ solve's key-down interval is read from those stamps, as the main window
 receives the keys, so a stalled test process cannot skew it. The stackmat
 part turns the Stackmat input on by key and plays five timers' solves into
 the default input; the times recorded are the timers' figures.
-Usage: wine_e2e.py session|full_disk|beeps|bench|stackmat|dpiNNN SHORTCUT
+Usage: wine_e2e.py session|full_disk|beeps|bench|stackmat|dpiNNN|languages SHORTCUT
 """
 import array
 import hashlib
 import os
+import re
 import statistics
 import subprocess
 import sys
@@ -120,13 +121,15 @@ def down_stamp(wid, name):
     sys.exit(f"the main window never received {name}")
 
 
-def launch():
-    """Starts the program from its Start menu entry; returns the main window,
-    whose key events we receive too."""
+def launch(splash=None):
+    """Starts the program from its Start menu entry, showing the splash titled
+    `splash` if given; returns the main window, whose key events we receive too."""
     began = time.monotonic()
     subprocess.Popen(["wine", "start", "/unix", SHORTCUT], stdin=subprocess.DEVNULL,
                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for("the first window", lambda: window(SPLASH_TITLE) or window(MAIN_TITLE))
+    wait_for("the first window", lambda: window(splash or SPLASH_TITLE) or window(MAIN_TITLE))
+    if splash and not window(splash):
+        sys.exit(f'the program started without its splash "{splash}"')
     first = time.monotonic() - began
     main = wait_for("the main window", lambda: window(MAIN_TITLE))
     print(f"launch to first window: {first:.2f} s, to the main window: {time.monotonic() - began:.2f} s")
@@ -226,6 +229,33 @@ def save_as(path, tabs):
     focus("Save results on file")
     type_text(path)
     tap("Return")
+
+
+def shown_times(main):
+    """The times the main window shows (the clock and the list), read by OCR."""
+    png = f"{os.environ['WINE_E2E_WORK']}/main.png"
+    subprocess.run(["import", "-window", str(main), "-resize", "300%", "-colorspace", "Gray", png], check=True)
+    text = subprocess.run(["tesseract", png, "-", "--psm", "11"], capture_output=True, text=True).stdout
+    return re.findall(r"\d\d:\d\d[.,]\d\d", text.replace(" ", ""))
+
+
+def icon_difference(main, png):
+    """The mean difference per channel (0-255) between the window's 32-pixel
+    icon and the picture in `png`."""
+    prop = x.create_resource_object("window", main).get_full_property(x.intern_atom("_NET_WM_ICON"),
+                                                                       X.AnyPropertyType)
+    values, icon = list(prop.value) if prop else [], None
+    while len(values) >= 2:
+        width, height = values[0], values[1]
+        if width == height == 32:
+            icon = values[2:2 + 32 * 32]
+        values = values[2 + width * height:]
+    if icon is None:
+        sys.exit("the main window has no 32-pixel icon")
+    want = subprocess.run(["convert", png, "-resize", "32x32!", "-depth", "8", "rgba:-"], capture_output=True,
+                          check=True).stdout
+    got = bytes(b for argb in icon for b in ((argb >> 16) & 255, (argb >> 8) & 255, argb & 255, (argb >> 24) & 255))
+    return sum(abs(a - b) for a, b in zip(got, want)) / len(want)
 
 
 def close(main):
@@ -417,7 +447,29 @@ elif PART.startswith("dpi"):
     tap("F11")
     wait_for("the window back at its size", lambda: size() == opened)
 
-close(main)
+elif PART == "languages":
+    # The window's icon is the exe's.
+    difference = icon_difference(main, os.environ["WINE_E2E_ICON"])
+    print(f"the window's icon against the exe's: {difference:.1f} of 255 apart per channel")
+    if difference > 8:
+        failures.append(f"the window's icon is not the exe's ({difference:.1f} of 255 apart)")
+    close(main)
+    # Each language's captions, and its decimal mark in the clock and the list.
+    for lang, splash, mark in (("de_DE.UTF-8", "Quorvanta Rubik's Timer startet", ","),
+                               ("ru_RU.UTF-8", "Запуск Quorvanta Rubik's Timer", ","),
+                               ("zh_CN.UTF-8", "正在启动 Quorvanta Rubik's Timer", ".")):
+        os.environ["LANG"] = lang
+        main = launch(splash)
+        timed_solve(main, 0.7)
+        times = wait_for("two times shown", lambda: len(found := shown_times(main)) >= 2 and found, 30)
+        print(f"{lang}: the splash said {splash!r}; shown after a solve: {times}")
+        if any(t[5] != mark for t in times):
+            failures.append(f"{lang}: the times shown are {times}, not with {mark!r}")
+        close(main)
+    main = None
+
+if main:
+    close(main)
 for failure in failures:
     print(failure)
 sys.exit(1 if failures else 0)

@@ -4,7 +4,9 @@
 # started from its Start menu entry and driven by keys (wine_e2e.py), and
 # for the session part the silent uninstall after it. The stackmat part
 # plays timers' signals (written by STACKMAT_WAV.EXE) into the default input.
-# Usage: wine_e2e.sh SETUP.EXE session|full_disk|beeps|bench
+# The languages part runs with a German display language, and the program in
+# German, Russian and Chinese.
+# Usage: wine_e2e.sh SETUP.EXE session|full_disk|beeps|bench|languages
 #        wine_e2e.sh SETUP.EXE stackmat STACKMAT_WAV.EXE
 #        wine_e2e.sh SETUP.EXE dpiNNN [SHOTS]
 # (dpi144: at 144 dots per inch on a 2560 x 1600 screen; SHOTS keeps its screenshots)
@@ -28,6 +30,16 @@ case "$part" in
         export WINE_E2E_STACKMAT_WAV=$3
         ;;
     dpi*) command -v import >/dev/null || { echo "SKIP: ImageMagick's import is not installed"; exit 77; } ;;
+    languages)
+        command -v tesseract >/dev/null && tesseract --list-langs 2>/dev/null | grep -qx deu ||
+            { echo "SKIP: tesseract with German is not installed (tesseract-ocr-deu)"; exit 77; }
+        for lang in de_DE ru_RU zh_CN; do
+            locale -a | grep -qx "$lang.utf8" && continue
+            [ "$(id -u)" -eq 0 ] || { echo "SKIP: the $lang.UTF-8 locale is missing, and only root can make it"; exit 77; }
+            localedef -i "$lang" -f UTF-8 "$lang.UTF-8"
+        done
+        export LANG=de_DE.UTF-8
+        ;;
 esac
 
 work=$(mktemp -d)
@@ -61,7 +73,6 @@ case "$part" in
         pactl load-module module-null-sink sink_name=stackmat rate=48000 >/dev/null
         pactl set-default-source stackmat.monitor
         pactl set-default-sink quiet
-        export WINE_E2E_WORK="$work"
         ;;
 esac
 make_prefix "$work/prefix"
@@ -73,10 +84,35 @@ case "$part" in
         ;;
 esac
 
-name="Quorvanta Rubik's Timer"
+name="Quorvanta Rubik's Timer" entry="Quorvanta Rubik's Timer"
 folder="$WINEPREFIX/drive_c/Program Files/$name"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\quorvanta-timer'
+export WINE_E2E_WORK="$work"
+
+if [ "$part" = languages ]; then
+    # The installer's pages speak the display language, by the title Wine
+    # gives its window and the words on the page; cancelled at once.
+    wine "$setup" </dev/null >"$work/install.log" 2>&1 &
+    installer=$!
+    title="Installation von $name"
+    wid=""
+    for _ in $(seq 600); do
+        wid=$(xdotool search --onlyvisible --name "^$title ?\$" 2>/dev/null | head -n 1 || true)
+        [ -z "$wid" ] || break
+        sleep 0.1
+    done
+    [ -n "$wid" ] || { echo "no installer window titled '$title'"; exit 1; }
+    import -window "$wid" -resize 200% "$work/installer.png"
+    page=$(tesseract "$work/installer.png" - -l deu 2>/dev/null | tr '\n' ' ')
+    for words in "Zielverzeichnis auswählen" "Installieren" "Abbrechen"; do
+        grep -qF "$words" <<<"$page" || { echo "the German installer page lacks '$words': $page"; exit 1; }
+    done
+    echo "the installer's window is titled '$title' and its page reads German"
+    xdotool windowfocus --sync "$wid" key Escape
+    wait "$installer" || true  # cancelled
+    entry="Quorvanta Rubik's-Cube-Timer"
+fi
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$entry.lnk"
 
 # The installer waits for nothing in silent mode and ends when it is done.
 wine "$setup" /S </dev/null >"$work/install.log" 2>&1
@@ -86,7 +122,7 @@ for file in quorvanta-timer.exe Qt6Core.dll platforms/qwindows.dll styles/qwindo
 done
 [ -f "$shortcut" ] || { echo "the installer made no Start menu entry"; exit 1; }
 entry=$(wine reg query "$key" </dev/null 2>/dev/null | tr -d '\r')
-for value in "DisplayName    REG_SZ    $name" "DisplayVersion    REG_SZ    3.0.0" "Publisher    REG_SZ    Quorvanta" \
+for value in "DisplayName    REG_SZ    $entry" "DisplayVersion    REG_SZ    3.0.0" "Publisher    REG_SZ    Quorvanta" \
         "DisplayIcon    REG_SZ    C:\\Program Files\\$name\\quorvanta-timer.exe,0" "EstimatedSize    REG_DWORD" \
         "QuietUninstallString    REG_SZ    \"C:\\Program Files\\$name\\uninstall.exe\" /S"; do
     grep -qF "$value" <<<"$entry" || { echo "the Add/Remove Programs entry lacks: $value"; echo "$entry"; exit 1; }
@@ -113,10 +149,19 @@ case "$part" in
         done
         ;;
 esac
+if [ "$part" = languages ]; then
+    wrestool -x --type=14 "$folder/quorvanta-timer.exe" -o "$work/exe.ico"
+    icotool -x -w 32 -o "$work/exe-32.png" "$work/exe.ico"
+    export WINE_E2E_ICON="$work/exe-32.png"
+fi
 export PYTHONDONTWRITEBYTECODE=1
 /usr/bin/python3 "$here/wine_e2e.py" "$part" "$shortcut"
 for pid in $busy; do kill "$pid"; done
 busy=""
+if [ "$part" = full_disk ] && wine reg query 'HKCU\Software\QtProject' </dev/null >/dev/null 2>&1; then
+    echo "the save dialog left its state in the registry (HKCU\Software\QtProject)"
+    exit 1
+fi
 
 if [ "$part" = session ]; then
     wine "C:\\Program Files\\$name\\uninstall.exe" /S </dev/null >>"$work/install.log" 2>&1
