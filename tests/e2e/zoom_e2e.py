@@ -11,11 +11,10 @@ import sys
 import time
 
 import pyatspi
-from Xlib import X, XK
-from Xlib.ext import xtest
+from Xlib import X
 from Xlib.protocol import event
 
-from atspi_steps import extents, find, focus, frame, key, wait_for, x
+from atspi_steps import extents, find, focus, frame, key, press, wait_for, x
 
 OUTDIR = sys.argv[1]
 TITLE = "Quorvanta Rubik's Timer 3.0"
@@ -59,21 +58,6 @@ def net_state(add, *names):
                                   data=(32, [1 if add else 0, atoms[0], atoms[1], 1, 0]))
     x.screen().root.send_event(message, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
     x.sync()
-
-
-def key_edge(name, down):
-    code = x.keysym_to_keycode(XK.string_to_keysym(name))
-    before = time.monotonic()
-    xtest.fake_input(x, X.KeyPress if down else X.KeyRelease, code)
-    x.sync()
-    return (before + time.monotonic()) / 2
-
-
-def tap(name):
-    at = key_edge(name, True)
-    time.sleep(0.1)
-    key_edge(name, False)
-    return at
 
 
 def caption(text):
@@ -139,16 +123,16 @@ def solve_across(name, change, size):
     """A solve started at one size and stopped at the next: the size changes
     while it runs, the display keeps counting, the stop keeps its key's instant."""
     caption("Start")
-    began = tap("space")
+    began = press("space")
     caption("Stop")
     change()
     wait_for(f"the window {name}", settled(size))
     first = display.name
     wait_for("the display to count on", lambda: display.name != first)
     time.sleep(max(0.0, began + 1.0 - time.monotonic()))
-    stopped = tap("space")
+    stopped = press("space")
     caption("Save")
-    tap("space")
+    press("space")
     caption("Start")
     return round((stopped - began) * 1000)
 
