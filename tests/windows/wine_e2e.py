@@ -290,7 +290,13 @@ elif PART == "full_disk":
     with open(f"{disk}/report.txt", "w") as old:
         old.write("the report saved before\r\n")
     _, report = session(main, 12, keep_details=True)
-    save_as("F:\\fresh", tabs=1)  # from "Copy to clipboard"
+    # The run's first save, of a bare name, goes to the user's Documents, not
+    # to the Program Files folder the Start menu entry starts the program in.
+    save_as("first", tabs=1)  # from "Copy to clipboard"
+    users = f"{os.environ['WINEPREFIX']}/drive_c/users"
+    wait_for("first.txt in Documents", lambda: any(
+        os.path.exists(f"{users}/{user}/Documents/first.txt") for user in os.listdir(users)))
+    save_as("F:\\fresh", tabs=0)  # the focus is back on "Save to file"
     # The save writes a temporary file beside the target first: it is done
     # once that has gone, or once it says it failed.
     new = wait_for("the save to end", lambda: window("ERROR") or (
